@@ -1,0 +1,83 @@
+# Shared by scripts/run, scripts/test and scripts/bench: packages, builds, the Wine prefix, the display.
+# Every step is idempotent and quick when its work is already done.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build_root=${PAVORIN_BUILD_DIR:-$repo/build}
+export WINEPREFIX=${WINEPREFIX:-$repo/.wine}
+export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+
+packages=(g++-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-apps imagemagick fonts-ipafont fonts-noto-cjk
+          locales cmake googletest ninja-build g++ clang libclang-rt-14-dev)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+ensure_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    log "installing ${missing[*]}"
+    local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+    log "generating the ja_JP.UTF-8 locale"
+    local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+    $sudo locale-gen >/dev/null
+  fi
+}
+
+build_native() {
+  local dir=$build_root/native
+  [ -f "$dir/build.ninja" ] || cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+      -DPAVORIN_SANITIZE=ON >/dev/null
+  cmake --build "$dir" >&2
+}
+
+build_win() {
+  local dir=$build_root/win
+  [ -f "$dir/build.ninja" ] || cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  cmake --build "$dir" >&2
+}
+
+# Runs "$@" inside a display: the current one when there is one, else a fresh Xvfb.
+# The wineserver is started and primed inside it (see the notes on piped output) and stopped after.
+with_display() {
+  if [ -n "${DISPLAY:-}" ] && [ -z "${PAVORIN_FORCE_XVFB:-}" ]; then
+    in_wine_session "$@"
+  else
+    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$(declare -f in_wine_session); in_wine_session \"\$@\"" _ "$@"
+  fi
+}
+
+in_wine_session() {
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  local rc=0
+  "$@" || rc=$?
+  wineserver -k 2>/dev/null || true
+  return $rc
+}
+
+prefix_stamp() { echo "$WINEPREFIX/.pavorin-prefix-v1"; }
+
+# A win64 prefix with code page 932, a proportional Japanese face for "ＭＳ Ｐゴシック", no window-manager
+# waits, and crashes as exit codes instead of a debugger dialog.
+ensure_prefix() {
+  [ -f "$(prefix_stamp)" ] && return 0
+  log "creating the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  with_display bash -c '
+    set -e
+    wine wineboot -i >/dev/null 2>&1
+    wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
+    wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
+    wine reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug" /v Debugger /d "" /f >/dev/null 2>&1
+    wineserver -w'
+  touch "$(prefix_stamp)"
+}

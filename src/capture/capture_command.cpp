@@ -1,0 +1,3 @@
+#include "capture/capture_command.h"
+
+void CaptureWindows() {}

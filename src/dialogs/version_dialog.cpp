@@ -1,0 +1,3 @@
+#include "dialogs/version_dialog.h"
+
+HWND OpenVersionDialog(HWND, const char*) { return nullptr; }

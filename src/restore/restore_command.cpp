@@ -1,0 +1,3 @@
+#include "restore/restore_command.h"
+
+void RestoreWindows() {}

@@ -1,0 +1,3 @@
+#include "textio/list_preview.h"
+
+void ShowListPreview() {}

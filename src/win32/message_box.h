@@ -1,0 +1,18 @@
+#pragma once
+// Every message box of the program goes through ShowMessageBox, so that unit tests can record the
+// boxes (owner, text, caption, type) instead of showing them. The program itself never sets a hook.
+#include <windows.h>
+
+#include <string_view>
+
+namespace win32 {
+
+// text and caption are ANSI (code page 932) bytes, as MessageBoxA takes them.
+int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type);
+
+using MessageBoxHook = int (*)(HWND owner, std::string_view text, std::string_view caption, UINT type);
+
+// Tests only: route every box to hook (nullptr restores MessageBoxA). Returns the previous hook.
+MessageBoxHook SetMessageBoxHookForTests(MessageBoxHook hook);
+
+}  // namespace win32
