@@ -4,6 +4,7 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_root=${PAVORIN_BUILD_DIR:-$repo/build}
+export repo build_root
 export WINEPREFIX=${WINEPREFIX:-$repo/.wine}
 export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
 
@@ -51,7 +52,9 @@ with_display() {
   if [ -n "${DISPLAY:-}" ] && [ -z "${PAVORIN_FORCE_XVFB:-}" ]; then
     in_wine_session "$@"
   else
-    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$(declare -f in_wine_session); in_wine_session \"\$@\"" _ "$@"
+    # The command may be one of the caller's shell functions: hand their definitions to the inner shell
+    # (xvfb-run is a POSIX sh script, which drops exported bash functions).
+    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "set -euo pipefail; $(declare -f); in_wine_session \"\$@\"" _ "$@"
   fi
 }
 
@@ -72,7 +75,9 @@ ensure_prefix() {
   [ -f "$(prefix_stamp)" ] && return 0
   log "creating the Wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
-  with_display bash -c '
+  mkdir -p "$WINEPREFIX"
+  # Not through with_display: its persistent wineserver would keep "wineserver -w" waiting forever.
+  xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
     set -e
     wine wineboot -i >/dev/null 2>&1
     wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
