@@ -1,0 +1,80 @@
+#include "driver/message_box.h"
+
+#include <algorithm>
+
+#include "driver/bytes.h"
+#include "driver/text.h"
+
+namespace e2e {
+
+namespace {
+
+bool IsClass(const Window& window, const char* name) {
+    return CompareStringOrdinal(Wide(window.ClassName()).c_str(), -1, Wide(name).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool IsIconStatic(const Window& window) { return (window.Style() & SS_TYPEMASK) == SS_ICON; }
+
+}  // namespace
+
+std::string MessageBoxWindow::Text() const {
+    for (const Window& child : box_.Children())
+        if (IsClass(child, "Static") && !IsIconStatic(child)) return child.Text();
+    return {};
+}
+
+std::vector<Window> MessageBoxWindow::VisibleButtons() const {
+    std::vector<Window> buttons;
+    for (const Window& child : box_.Children())
+        if (IsClass(child, "Button") && child.IsVisible()) buttons.push_back(child);
+    std::sort(buttons.begin(), buttons.end(),
+              [](const Window& a, const Window& b) { return a.ScreenBox().x < b.ScreenBox().x; });
+    return buttons;
+}
+
+std::vector<int> MessageBoxWindow::ButtonIds() const {
+    std::vector<int> ids;
+    for (const Window& button : VisibleButtons()) ids.push_back(button.Id());
+    return ids;
+}
+
+std::vector<std::string> MessageBoxWindow::ButtonTexts() const {
+    std::vector<std::string> texts;
+    for (const Window& button : VisibleButtons()) texts.push_back(button.Text());
+    return texts;
+}
+
+int MessageBoxWindow::DefaultButton() const {
+    for (const Window& button : VisibleButtons())
+        if ((button.Style() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return button.Id();
+    return 0;
+}
+
+bool MessageBoxWindow::HasIcon() const {
+    for (const Window& child : box_.Children())
+        if (IsClass(child, "Static") && IsIconStatic(child)) return child.Send(STM_GETICON) != 0;
+    return false;
+}
+
+void MessageBoxWindow::Press(int buttonId) const {
+    const Window button = box_.FindControl(buttonId);
+    if (!button || !button.IsVisible())
+        throw DriverError("no button " + std::to_string(buttonId) + " in the message box " + Describe());
+    button.PostClick();
+    WaitFor("the message box to close after pressing button " + std::to_string(buttonId),
+            [&] { return !box_.Exists() || !box_.IsVisible(); });
+}
+
+std::string MessageBoxWindow::Describe() const {
+    if (!box_.Exists()) return "(a message box that has closed)";
+    std::string described = "caption \"" + Caption() + "\", text \"" + EscapeText(Text()) + "\", buttons [";
+    const std::vector<int> ids = ButtonIds();
+    const std::vector<std::string> texts = ButtonTexts();
+    for (size_t i = 0; i < ids.size(); ++i)
+        described += (i ? ", " : "") + std::to_string(ids[i]) + " \"" + texts[i] + "\"";
+    return described + "], icon " + (HasIcon() ? "yes" : "no");
+}
+
+void PrintTo(const MessageBoxWindow& box, std::ostream* out) { *out << box.Describe(); }
+
+}  // namespace e2e

@@ -1,0 +1,40 @@
+#pragma once
+// A message box the program shows (a top-level "#32770" window of its process), read and answered
+// from the test. Under Wine a box shows: owner, caption, text, its buttons (id and text, left to right),
+// the default button, and whether it carries an icon. MB_SYSTEMMODAL and the exact icon kind leave no
+// trace that can be read from outside; unit tests with the message-box hook check those.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "driver/wait.h"
+#include "driver/window.h"
+
+namespace e2e {
+
+class MessageBoxWindow {
+public:
+    explicit MessageBoxWindow(Window box) : box_(box) {}
+
+    const Window& window() const { return box_; }
+    Window Owner() const { return box_.Owner(); }
+    std::string Caption() const { return box_.Text(); }
+    std::string Text() const;
+    std::vector<int> ButtonIds() const;  // IDOK, IDCANCEL, IDYES, IDNO... in the order shown
+    std::vector<std::string> ButtonTexts() const;
+    int DefaultButton() const;  // the id of the BS_DEFPUSHBUTTON button, 0 when none
+    bool HasIcon() const;
+
+    // Clicks the button (posted BM_CLICK) and waits until the box has gone.
+    void Press(int buttonId) const;
+
+    // caption "...", text "...", buttons [1 "OK"], icon yes/no
+    std::string Describe() const;
+
+private:
+    std::vector<Window> VisibleButtons() const;
+    Window box_;
+};
+void PrintTo(const MessageBoxWindow& box, std::ostream* out);
+
+}  // namespace e2e

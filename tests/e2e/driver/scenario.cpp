@@ -1,0 +1,65 @@
+#include "driver/scenario.h"
+
+#include <cstdio>
+
+#include "driver/text.h"
+
+namespace e2e {
+
+void PavorinScenario::SetUp() {
+    ASSERT_EQ(GetACP(), 932u) << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932), as scripts/test does";
+}
+
+void PavorinScenario::TearDown() {
+    EndRunLeftBehind();
+    if (HasFailure()) {
+        folder.Keep();
+        std::printf("the scenario's folder is kept: %s\n", Utf8(folder.Path()).c_str());
+    }
+}
+
+void PavorinScenario::EndRunLeftBehind() {
+    if (!app_) return;
+    if (app_->IsRunning()) {
+        const std::vector<MessageBoxWindow> boxes = app_->MessageBoxes();
+        if (!boxes.empty()) {
+            ADD_FAILURE() << "the scenario ended with a message box open: " << boxes.front().Describe();
+            return app_->Terminate();
+        }
+        app_->Close();
+        const std::optional<DWORD> code = app_->WaitForExit();
+        if (!code) {
+            ADD_FAILURE() << app_->Describe() << " did not end after WM_CLOSE at the end of the scenario";
+            return app_->Terminate();
+        }
+        EXPECT_EQ(*code, 0u) << "closed at the end of the scenario, " << app_->Describe();
+    } else if (!app_->ExitWasObserved() && app_->ExitCode() != 0u) {
+        ADD_FAILURE() << app_->Describe() << " on its own during the scenario";
+    }
+}
+
+Pavorin& PavorinScenario::StartPavorin() {
+    if (app_ && app_->IsRunning()) throw DriverError("Pavorin already runs in this scenario: " + app_->Describe());
+    app_ = std::make_unique<Pavorin>(folder.Path());
+    return *app_;
+}
+
+Pavorin& PavorinScenario::app() {
+    if (!app_) throw DriverError("the scenario has not started Pavorin");
+    return *app_;
+}
+
+DWORD PavorinScenario::ClosePavorin() { return app().CloseAndWaitForExit(); }
+
+Pavorin& PavorinScenario::RestartPavorin() {
+    const DWORD code = ClosePavorin();
+    if (code != 0) throw DriverError("Pavorin ended with " + DescribeExitCode(code) + " when closed before the restart");
+    return StartPavorin();
+}
+
+void RunningPavorin::SetUp() {
+    PavorinScenario::SetUp();
+    if (!HasFatalFailure()) StartPavorin();
+}
+
+}  // namespace e2e

@@ -1,0 +1,45 @@
+#pragma once
+// The fixture of every end-to-end scenario: a fresh current directory per test and the program running
+// in it. Derive from PavorinScenario to prepare files before starting (folder.Write, then StartPavorin),
+// or from RunningPavorin to have the program up when the test body begins.
+//
+// At the end of every scenario a program that still runs is closed and must end with exit code 0 (so a
+// crash in the last step is not missed); a message box left open fails the scenario; a program that ended
+// on its own with a code the test never looked at fails it too. A failed scenario keeps its folder and
+// names it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "driver/pavorin_process.h"
+#include "driver/test_folder.h"
+
+namespace e2e {
+
+class PavorinScenario : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Pavorin& StartPavorin();  // in `folder`
+    Pavorin& app();           // the run started last; raises DriverError when none was started
+    Window Control(int id) { return app().Control(id); }  // a control of its main window
+
+    // Closes the running program (WM_CLOSE), waits for it to end and returns its exit code.
+    DWORD ClosePavorin();
+    // Closes the running program, expects exit code 0, and starts it again in the same folder.
+    Pavorin& RestartPavorin();
+
+    TestFolder folder;
+
+private:
+    void EndRunLeftBehind();
+    std::unique_ptr<Pavorin> app_;
+};
+
+class RunningPavorin : public PavorinScenario {
+protected:
+    void SetUp() override;
+};
+
+}  // namespace e2e

@@ -1,0 +1,117 @@
+#include "driver/test_folder.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "driver/text.h"
+#include "driver/wait.h"
+
+namespace e2e {
+
+namespace {
+
+std::wstring LastErrorText() { return L" (error " + std::to_wstring(GetLastError()) + L")"; }
+
+std::string ErrorIn(std::string_view what, const std::wstring& path) {
+    return std::string(what) + " " + Utf8(path) + Utf8(LastErrorText());
+}
+
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    const win32::UniqueFind find(FindFirstFileW((path + L"\\*").c_str(), &entry));
+    if (find) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(find.get(), &entry));
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+std::atomic<unsigned> folderCount{0};
+
+}  // namespace
+
+TestFolder::TestFolder() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    const std::wstring base = std::wstring(temp) + L"pavorin-e2e";
+    CreateDirectoryW(base.c_str(), nullptr);
+    for (;;) {
+        path_ = base + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++folderCount);
+        if (CreateDirectoryW(path_.c_str(), nullptr)) return;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw DriverError(ErrorIn("cannot create the folder", path_));
+    }
+}
+
+TestFolder::~TestFolder() {
+    if (!keep_) RemoveTree(path_);
+}
+
+std::wstring TestFolder::PathOf(std::string_view name) const { return path_ + L"\\" + Wide(name); }
+
+void TestFolder::Write(std::string_view name, std::string_view bytes) const {
+    const std::wstring path = PathOf(name);
+    const win32::UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw DriverError(ErrorIn("cannot create", path));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            throw DriverError(ErrorIn("cannot write", path));
+        done += written;
+    }
+}
+
+std::optional<std::string> TestFolder::Read(std::string_view name) const {
+    const std::wstring path = PathOf(name);
+    const win32::UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+        throw DriverError(ErrorIn("cannot open", path));
+    }
+    std::string bytes;
+    char chunk[1 << 16];
+    DWORD read = 0;
+    while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+    return bytes;
+}
+
+bool TestFolder::Exists(std::string_view name) const {
+    return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> TestFolder::FileNames() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry;
+    const win32::UniqueFind find(FindFirstFileW((path_ + L"\\*").c_str(), &entry));
+    if (find) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name != L"." && name != L"..") names.push_back(Utf8(name));
+        } while (FindNextFileW(find.get(), &entry));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+FileLock TestFolder::HoldOpenExclusively(std::string_view name) const {
+    const std::wstring path = PathOf(name);
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw DriverError(ErrorIn("cannot hold open", path));
+    return FileLock(std::move(file));
+}
+
+}  // namespace e2e

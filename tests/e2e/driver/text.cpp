@@ -1,0 +1,49 @@
+#include "driver/text.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <cstdio>
+
+namespace e2e {
+
+std::string Utf8(std::wstring_view wide) {
+    if (wide.empty() || wide.size() > INT_MAX) return {};
+    const int length = static_cast<int>(wide.size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring Wide(std::string_view utf8) {
+    if (utf8.empty() || utf8.size() > INT_MAX) return {};
+    const int length = static_cast<int>(utf8.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units > 0 ? units : 0), L'\0');
+    if (units > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), units);
+    return wide;
+}
+
+std::string Hex(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
+    return text;
+}
+
+std::string DescribeExitCode(uint32_t code) {
+    if (code < 0x10000) return std::to_string(code);
+    std::string described = Hex(code);
+    switch (code) {
+        case 0xC0000005: return described + " (access violation)";
+        case 0xC00000FD: return described + " (stack overflow)";
+        case 0xC0000374: return described + " (heap corruption)";
+        case 0xC0000409: return described + " (stack buffer overrun / fail-fast)";
+        case 0xC000001D: return described + " (illegal instruction)";
+        case 0xC0000094: return described + " (integer division by zero)";
+        case 0x80000003: return described + " (breakpoint)";
+        default: return described;
+    }
+}
+
+}  // namespace e2e

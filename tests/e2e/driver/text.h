@@ -1,0 +1,19 @@
+#pragma once
+// Text helpers of the driver: the driver speaks UTF-8 to the scenarios (their sources are UTF-8, and
+// GoogleTest prints UTF-8 strings legibly) and UTF-16 to the windows.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+std::string Utf8(std::wstring_view wide);
+std::wstring Wide(std::string_view utf8);
+
+// "0xC0000005"
+std::string Hex(uint32_t value);
+
+// An exit code in words: "0", "0xC0000005 (access violation)".
+std::string DescribeExitCode(uint32_t code);
+
+}  // namespace e2e
