@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "restore/restore_decisions.h"
+
+namespace {
+constexpr int32_t kNormal = 1, kMinimized = 2, kMaximized = 3, kMinNoActive = 7;
+constexpr int32_t kRestoreToMaximized = 2;
+
+PlacementRecord Recorded(int32_t flags, int32_t showCmd, RectRecord normal = {10, 20, 810, 620}) {
+    PlacementRecord placement;
+    placement.length = 44;
+    placement.flags = flags;
+    placement.showCmd = showCmd;
+    placement.ptMinPosition = {-1, -1};
+    placement.ptMaxPosition = {-1, -1};
+    placement.rcNormalPosition = normal;
+    return placement;
+}
+
+void ExpectShowState(ShowState actual, int32_t flags, int32_t showCmd) {
+    EXPECT_EQ(actual.flags, flags);
+    EXPECT_EQ(actual.showCmd, showCmd);
+}
+}  // namespace
+
+TEST(VerbFor, OpenMethodOneFollowsTheCapturedClassAndTheOthersAreFixed) {
+    EXPECT_EQ(VerbFor(1, 0), LaunchVerb::kOpen);
+    EXPECT_EQ(VerbFor(1, 1), LaunchVerb::kExplore);
+    EXPECT_EQ(VerbFor(1, -1), LaunchVerb::kExplore);  // any non-zero flag is the Explorer class
+    EXPECT_EQ(VerbFor(2, 0), LaunchVerb::kOpen);
+    EXPECT_EQ(VerbFor(2, 1), LaunchVerb::kOpen);
+    EXPECT_EQ(VerbFor(4, 0), LaunchVerb::kExplore);
+    EXPECT_EQ(VerbFor(4, 1), LaunchVerb::kExplore);
+    for (int32_t other : {0, 3, 5, -1, INT32_MIN}) {
+        EXPECT_EQ(VerbFor(other, 0), LaunchVerb::kShellDefault) << other;
+        EXPECT_EQ(VerbFor(other, 1), LaunchVerb::kShellDefault) << other;
+    }
+}
+
+TEST(ClassifyLaunch, ThirtyTwoOrLessFailsAndFortyTwoIsAWrongOpen) {
+    for (int64_t failure : {INT64_MIN, int64_t{-1}, int64_t{0}, int64_t{2}, int64_t{31}, int64_t{32}})
+        EXPECT_EQ(ClassifyLaunch(failure), LaunchOutcome::kNotOpened) << failure;
+    EXPECT_EQ(ClassifyLaunch(42), LaunchOutcome::kOpenedWrongly);
+    for (int64_t success : {int64_t{33}, int64_t{41}, int64_t{43}, int64_t{1} << 40})
+        EXPECT_EQ(ClassifyLaunch(success), LaunchOutcome::kOpened) << success;
+}
+
+TEST(ShowStateFor, AsCapturedKeepsTheRecordedStateUnlessUnmaximized) {
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kShowAsCaptured, false), 0, kMaximized);
+    ExpectShowState(ShowStateFor(Recorded(kRestoreToMaximized, kMinimized), kShowAsCaptured, false),
+                    kRestoreToMaximized, kMinimized);
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kShowAsCaptured, true), 0, kNormal);
+    // Selections the combo box does not offer (none selected is -1) change nothing either.
+    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), -1, false), 0, kMinimized);
+    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), 3, false), 0, kMinimized);
+}
+
+TEST(ShowStateFor, MinimizeAllMinimizesWithoutActivatingAndRemembersMaximized) {
+    ExpectShowState(ShowStateFor(Recorded(0, kNormal), kMinimizeAll, false), 0, kMinNoActive);
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kMinimizeAll, false), kRestoreToMaximized, kMinNoActive);
+    // Flags are replaced, not combined, and a recorded flag survives on a window not captured maximised.
+    ExpectShowState(ShowStateFor(Recorded(1, kMaximized), kMinimizeAll, false), kRestoreToMaximized, kMinNoActive);
+    ExpectShowState(ShowStateFor(Recorded(1, kMinimized), kMinimizeAll, false), 1, kMinNoActive);
+    // unmaximize wins over the mode: the window ends shown normally, still remembering maximised.
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kMinimizeAll, true), kRestoreToMaximized, kNormal);
+}
+
+TEST(ShowStateFor, CancelMinimizingShowsEveryWindowNotCapturedMaximizedNormally) {
+    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), kCancelMinimizing, false), 0, kNormal);
+    ExpectShowState(ShowStateFor(Recorded(kRestoreToMaximized, kMinimized), kCancelMinimizing, false),
+                    kRestoreToMaximized, kNormal);
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kCancelMinimizing, false), 0, kMaximized);
+    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kCancelMinimizing, true), 0, kNormal);
+}
+
+TEST(PlacementToWrite, TakesTheShowStateFromTheRecordAndTheRectangleOnlyWhenPlacing) {
+    PlacementRecord current = Recorded(0, kMinimized, {300, 300, 500, 400});
+    current.ptMinPosition = {-32000, -32000};
+    current.ptMaxPosition = {-8, -8};
+    const PlacementRecord recorded = Recorded(kRestoreToMaximized, kMaximized, {10, 20, 810, 620});
+
+    const PlacementRecord placed = PlacementToWrite(current, recorded, kShowAsCaptured, false, true);
+    EXPECT_EQ(placed.length, 44);
+    EXPECT_EQ(placed.flags, kRestoreToMaximized);
+    EXPECT_EQ(placed.showCmd, kMaximized);
+    EXPECT_EQ(placed.ptMinPosition.x, -32000);
+    EXPECT_EQ(placed.ptMinPosition.y, -32000);
+    EXPECT_EQ(placed.ptMaxPosition.x, -8);
+    EXPECT_EQ(placed.ptMaxPosition.y, -8);
+    EXPECT_EQ(placed.rcNormalPosition.left, 10);
+    EXPECT_EQ(placed.rcNormalPosition.top, 20);
+    EXPECT_EQ(placed.rcNormalPosition.right, 810);
+    EXPECT_EQ(placed.rcNormalPosition.bottom, 620);
+
+    const PlacementRecord kept = PlacementToWrite(current, recorded, kMinimizeAll, true, false);
+    EXPECT_EQ(kept.flags, kRestoreToMaximized);
+    EXPECT_EQ(kept.showCmd, kNormal);
+    EXPECT_EQ(kept.rcNormalPosition.left, 300);
+    EXPECT_EQ(kept.rcNormalPosition.top, 300);
+    EXPECT_EQ(kept.rcNormalPosition.right, 500);
+    EXPECT_EQ(kept.rcNormalPosition.bottom, 400);
+}
+
+TEST(UrlCapacity, NegativeLeavesNoRoomAndAbsurdLengthsAreCappedAtTheLongestUrl) {
+    EXPECT_EQ(UrlCapacity(INT32_MIN), 0);
+    EXPECT_EQ(UrlCapacity(-1), 0);
+    EXPECT_EQ(UrlCapacity(0), 0);
+    EXPECT_EQ(UrlCapacity(17), 17);
+    EXPECT_EQ(UrlCapacity(2084), 2084);
+    EXPECT_EQ(UrlCapacity(2085), 2084);
+    EXPECT_EQ(UrlCapacity(INT32_MAX), 2084);
+}
