@@ -10,4 +10,6 @@ struct RestoreOptions {
     int32_t applyViewMode = 1;
     int32_t unmaximize = 0;
     uint32_t timeoutMs = 500;
+
+    bool operator==(const RestoreOptions&) const = default;
 };

@@ -1,5 +1,44 @@
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+#include "app/main_window.h"
+#include "app/ui_resources.h"
+#include "app/window_classes.h"
+
+namespace {
+
+// Only the up-down control is used; registering the other common classes as well costs nothing.
+void InitCommonControlClasses() {
+    constexpr DWORD kClasses = ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                               ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_HOTKEY_CLASS | ICC_ANIMATE_CLASS;
+    static_assert(kClasses == 0xFF && sizeof(INITCOMMONCONTROLSEX) == 8);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), kClasses};
+    InitCommonControlsEx(&controls);
+}
+
+void RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    InitCommonControlClasses();
+    CreateUiResources();
+    RegisterDialogWindowClass(instance);
+    FixSettingsPath();
+    MakeFieldSeparator();
+    RegisterMainWindowClass(instance);
+    if (!CreateMainWindow(instance)) {
+        // Without a window nothing could ever end the message loop.
+        ReleaseUiResources();
+        ExitProcess(1);
+    }
+    ReadScreenSize();
+    RunMessageLoop();
     ExitProcess(0);
 }

@@ -5,27 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "record_fields.h"
+
 namespace {
 
 using capture::TaskbarRows;
+using capture_test::ClassFlagsOf;
+using capture_test::PositionsOf;
 
 WindowRecord RecordOf(uintptr_t hwnd, std::u16string path = u"") {
     WindowRecord record;
     record.hwnd = hwnd;
     record.path = std::move(path);
     return record;
-}
-
-std::vector<int32_t> PositionsOf(const std::vector<WindowRecord>& records) {
-    std::vector<int32_t> positions;
-    for (const auto& record : records) positions.push_back(record.taskbarPosition);
-    return positions;
-}
-
-std::vector<int32_t> ClassFlagsOf(const std::vector<WindowRecord>& records) {
-    std::vector<int32_t> flags;
-    for (const auto& record : records) flags.push_back(record.classFlag);
-    return flags;
 }
 
 TEST(FolderClassFlag, KnowsOnlyTheTwoFolderClassesExactly) {

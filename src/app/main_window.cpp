@@ -1,0 +1,119 @@
+#include "app/main_window.h"
+
+#include <initializer_list>
+
+#include "app/control_ids.h"
+#include "app/main_window_controls.h"
+#include "app/settings_file.h"
+#include "app/ui_resources.h"
+#include "app/window_classes.h"
+#include "capture/capture_command.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/version_dialog.h"
+#include "restore/restore_command.h"
+#include "textio/list_preview.h"
+#include "win32/unique_handle.h"
+
+namespace {
+
+constexpr int kProgramIconId = 101;
+
+HWND mainWindow = nullptr;
+// The large bold digits of the list-number box; kept until the window and its controls are gone.
+win32::UniqueFont listFont;
+
+void EnableTitleBox() { SendDlgItemMessageA(mainWindow, control::kListTitle, WM_ENABLE, TRUE, 0); }
+void DisableTitleBox() { SendDlgItemMessageA(mainWindow, control::kListTitle, WM_ENABLE, FALSE, 0); }
+
+// Modal: returns once the dialog has closed; the push-like check box then looks released again.
+void ShowOptions() {
+    OpenOptionsDialog(mainWindow, "OptionDlg");
+    SendDlgItemMessageA(mainWindow, control::kOptionsButton, BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+// Modeless: the face button stays disabled while the dialog is open, which enables it again on closing.
+// A dialog that could not be made must not leave the button dead for the rest of the run.
+void ShowVersion() {
+    if (OpenVersionDialog(mainWindow, "VersionDlg")) EnableWindow(GetDlgItem(mainWindow, control::kFaceButton), FALSE);
+}
+
+struct CommandRoute {
+    int controlId;
+    WORD notification;
+    void (*action)();
+};
+
+constexpr CommandRoute kCommandRoutes[] = {
+    {control::kCaptureButton, BN_CLICKED, CaptureWindows},
+    {control::kRestoreButton, BN_CLICKED, RestoreWindows},
+    {control::kListTitle, EN_SETFOCUS, EnableTitleBox},
+    {control::kListTitle, EN_KILLFOCUS, DisableTitleBox},
+    {control::kListNumber, EN_CHANGE, ShowListPreview},
+    {control::kOptionsButton, BN_CLICKED, ShowOptions},
+    {control::kFaceButton, BN_CLICKED, ShowVersion},
+};
+
+void OnCreate(HWND window) {
+    mainWindow = window;
+    CreateMainWindowControls(window);
+    SendDlgItemMessageA(window, control::kReportResults, BM_SETCHECK, BST_CHECKED, 0);
+    const Settings settings = SettingsFileExists() ? LoadSettings() : Settings{};
+    listFont.reset(CreateProgramFont(28, FW_BOLD, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, FIXED_PITCH));
+    SendDlgItemMessageA(window, control::kListNumber, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.get()), 0);
+    SendDlgItemMessageA(window, control::kListNumber, EM_LIMITTEXT, 3, 0);
+    // Raises EN_CHANGE: the preview of the chosen list runs before the window is first shown.
+    SetDlgItemTextA(window, control::kListNumber, settings.listNumber.c_str());
+    FillComboBoxes(window, settings.overwriteMode, settings.showStateMode);
+}
+
+void OnCommand(WPARAM wParam) {
+    const int controlId = LOWORD(wParam);
+    const WORD notification = HIWORD(wParam);
+    for (const CommandRoute& route : kCommandRoutes) {
+        if (route.controlId == controlId && route.notification == notification) route.action();
+    }
+}
+
+void OnDestroy() {
+    if (SettingsFileExists() || IsControlChecked(control::kSaveState)) SaveSettings();
+    ReleaseUiResources();
+    PostQuitMessage(0);
+}
+
+// The controls are gone by now, so nothing draws with the list font any more.
+void OnFinalDestroy() {
+    listFont.reset();
+    mainWindow = nullptr;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: OnCreate(window); return 0;
+        case WM_COMMAND: OnCommand(wParam); return 0;
+        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_NCDESTROY: OnFinalDestroy(); break;
+        default: break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterMainWindowClass(HINSTANCE instance) {
+    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
+    const HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
+                                                          GetSystemMetrics(SM_CXSMICON),
+                                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterProgramWindowClass(instance, "NORMAL0", MainWindowProc, icon, smallIcon);
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    constexpr DWORD kStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+    static_assert(kStyle == 0x10C80000);
+    return CreateWindowExA(0, "NORMAL0", "Pavorin", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 460, 510, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+HWND MainWindow() { return mainWindow; }

@@ -1,0 +1,53 @@
+#include "capture/align_window_in_order.h"
+
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "capture/capture_texts.h"
+#include "capture/taskbar_buttons.h"
+#include "capture/taskbar_order.h"
+#include "win32/message_box.h"
+
+namespace capture {
+namespace {
+
+// The folder-window buttons in taskbar order; the button at index 0 is not one of the windows'.
+TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
+    const TaskbarButtonReader reader(toolbar);
+    const int count = reader.ButtonCount();
+    TaskbarRows rows(static_cast<size_t>(count));
+    std::string listing;
+    for (int index = 1; index < count; ++index) {
+        const TaskbarButton button = reader.Read(index);
+        rows.AddButton(button.handle, button.className);
+        listing += TaskbarListingLine(index, button.className, button.handle, button.title);
+        SetDlgItemTextA(mainWindow, control::kTaskbarListing, listing.c_str());
+    }
+    return rows;
+}
+
+std::string ClassNameOf(uintptr_t window) {
+    char name[260] = {};
+    const int length = GetClassNameA(reinterpret_cast<HWND>(window), name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+}  // namespace
+
+TaskbarOrder AlignWindowInOrder(HWND mainWindow, std::span<WindowRecord> records) {
+    const HWND toolbar = FindTaskbarToolbar();
+    if (!toolbar) {
+        std::vector<std::string> classNames;
+        for (const WindowRecord& record : records) classNames.push_back(ClassNameOf(record.hwnd));
+        KeepShellListOrder(records, classNames);
+        return TaskbarOrder::kUnreadable;
+    }
+    TaskbarRows rows = ReadTaskbarRows(toolbar, mainWindow);
+    for (size_t lost = AssignTaskbarRows(rows, records).size(); lost > 0; --lost) {
+        win32::ShowMessageBox(mainWindow, text::kLostHandleText, text::kAlignCaption, MB_OK);
+    }
+    return TaskbarOrder::kRead;
+}
+
+}  // namespace capture

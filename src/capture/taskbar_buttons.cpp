@@ -1,0 +1,118 @@
+#include "capture/taskbar_buttons.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstring>
+
+namespace capture {
+namespace {
+
+// One button description and a text area; a description in either layout fits at its start.
+constexpr SIZE_T kRemoteBlockSize = 280;
+// The toolbar writes TBBUTTON as its own process lays it out.
+struct ButtonLayout {
+    SIZE_T size;
+    size_t dataOffset;
+    size_t dataSize;
+};
+constexpr ButtonLayout k64BitButton{32, 16, 8};
+constexpr ButtonLayout k32BitButton{20, 12, 4};
+
+constexpr DWORD kMemoryAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+// What the title buffer and the class buffer hold, terminator included.
+constexpr int kTitleRoom = 261;
+constexpr int kClassRoom = 260;
+
+HWND ToolbarOfTray(HWND tray) {
+    HWND child = tray;
+    for (const char* className : {"ReBarWindow32", "MSTaskSwWClass", "ToolbarWindow32"}) {
+        child = FindWindowExA(child, nullptr, className, nullptr);
+        if (!child) return nullptr;
+    }
+    return child;
+}
+
+bool Is64BitProcess(HANDLE process) {
+    BOOL underWow64 = FALSE;
+#if defined(_WIN64)
+    return !(IsWow64Process(process, &underWow64) && underWow64);
+#else
+    BOOL selfUnderWow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &selfUnderWow64) || !selfUnderWow64) return false;
+    return !(IsWow64Process(process, &underWow64) && underWow64);
+#endif
+}
+
+HANDLE OpenShellProcess(HWND toolbar) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(toolbar, &processId);
+    if (processId == 0) return nullptr;
+    // The query right lets IsWow64Process tell the layout of the shell's button descriptions.
+    return OpenProcess(kMemoryAccess | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+}
+
+bool ReadExactly(HANDLE process, const void* address, void* buffer, SIZE_T size) {
+    SIZE_T read = 0;
+    return ReadProcessMemory(process, address, buffer, size, &read) && read == size;
+}
+
+template <int Room, typename Reader>
+std::string WindowText(HWND window, Reader reader) {
+    std::array<char, Room> text{};
+    const int length = reader(window, text.data(), Room);
+    return length > 0 ? std::string(text.data(), static_cast<size_t>(length)) : std::string();
+}
+
+}  // namespace
+
+HWND FindTaskbarToolbar() {
+    HWND tray = nullptr;
+    while ((tray = FindWindowExA(nullptr, tray, "Shell_TrayWnd", nullptr)) != nullptr) {
+        if (HWND toolbar = ToolbarOfTray(tray)) return toolbar;
+    }
+    return nullptr;
+}
+
+TaskbarButtonReader::TaskbarButtonReader(HWND toolbar)
+    : toolbar_(toolbar), process_(OpenShellProcess(toolbar)), block_(process_.get(), kRemoteBlockSize) {
+    if (process_) shellIs64Bit_ = Is64BitProcess(process_.get());
+}
+
+int TaskbarButtonReader::ButtonCount() const {
+    const LRESULT count = SendMessageA(toolbar_, TB_BUTTONCOUNT, 0, 0);
+    return count > 0 ? static_cast<int>(count) : 0;
+}
+
+TaskbarButton TaskbarButtonReader::Read(int index) const {
+    TaskbarButton button;
+    button.handle = ReadWindowHandle(index);
+    if (button.handle == 0) return button;
+    const HWND window = static_cast<HWND>(LongToHandle(static_cast<LONG>(button.handle)));
+    // A value that is no window has neither title nor class (the text calls do not always say so).
+    if (!IsWindow(window)) return button;
+    button.title = WindowText<kTitleRoom>(window, GetWindowTextA);
+    button.className = WindowText<kClassRoom>(window, GetClassNameA);
+    return button;
+}
+
+uint32_t TaskbarButtonReader::ReadWindowHandle(int index) const {
+    if (!block_) return 0;
+    if (!SendMessageA(toolbar_, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block_.address()))) {
+        return 0;
+    }
+    const ButtonLayout& layout = shellIs64Bit_ ? k64BitButton : k32BitButton;
+    std::array<unsigned char, k64BitButton.size> description{};
+    if (!ReadExactly(process_.get(), block_.address(), description.data(), layout.size)) return 0;
+
+    uint64_t data = 0;
+    std::memcpy(&data, description.data() + layout.dataOffset, layout.dataSize);
+    if (data == 0) return 0;
+    // The block behind the button's data starts with the window's handle; its low 32 bits are the handle.
+    uint32_t handle = 0;
+    const void* dataAddress = reinterpret_cast<const void*>(static_cast<uintptr_t>(data));
+    if (!ReadExactly(process_.get(), dataAddress, &handle, sizeof handle)) return 0;
+    return handle;
+}
+
+}  // namespace capture
