@@ -86,3 +86,13 @@ ensure_prefix() {
     wineserver -w'
   touch "$(prefix_stamp)"
 }
+
+# The stand-in Explorer shell (tests/shell): its controller, built into the Wine build.
+stand_in_ctl() { wine "$build_root/win/tests/shell/bin/standin_ctl.exe" "$@" </dev/null; }
+
+# Makes the stand-in the shell of the prefix (COM server for the shell window list, the Folder verbs).
+# Idempotent and quick; call it inside the display session, before any test or program uses the shell.
+register_stand_in_shell() { stand_in_ctl register; }
+
+# Starts the stand-in shell with three folder windows of both classes and its taskbar (the demo desktop).
+start_stand_in_demo() { stand_in_ctl demo; }

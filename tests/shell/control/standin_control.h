@@ -87,6 +87,8 @@ class Shell {
 public:
     Shell();
     ~Shell();
+    // The shell that runs already (started by someone else), left running when this object goes.
+    static Shell Attach();
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
 
@@ -94,6 +96,8 @@ public:
     bool running() const;
     // Ends the shell before the destructor does (to see what a client meets without a shell).
     void Stop();
+    // Leaves the shell running when this object goes (the demo hands it over to the program).
+    void KeepRunning() { owner_ = false; }
     DWORD processId() const;
 
     // Opens a window as the shell itself would: it joins the shell window list (newest last, except
@@ -116,7 +120,9 @@ public:
     std::vector<HWND> TaskbarWindows() const;
 
 private:
+    explicit Shell(DWORD attachedProcess);
     DWORD processId_ = 0;
+    bool owner_ = true;
 };
 
 // Writes the registry keys of the stand-in into the current Wine prefix (the COM server for

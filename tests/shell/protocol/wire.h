@@ -1,0 +1,128 @@
+#pragma once
+// The one request/reply exchange between the stand-in shell process and everyone who talks to it: the
+// COM server inside a client process, the folder launcher and the test control. A client writes a Request
+// into a shared section, sends kRequestMessage to the shell's control window and reads the Reply from
+// the same section when SendMessage returns; a named mutex keeps one exchange at a time.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace standin::wire {
+
+inline constexpr wchar_t kControlWindowClass[] = L"PavorinStandInControl";
+inline constexpr wchar_t kSectionName[] = L"PavorinStandInChannel";
+inline constexpr wchar_t kLockName[] = L"PavorinStandInChannelLock";
+inline constexpr UINT kRequestMessage = WM_APP + 1;
+
+inline constexpr size_t kTextCapacity = 4096;  // longer than any path or URL a test uses
+inline constexpr size_t kMaxHandles = 64;
+inline constexpr size_t kMaxFaultEntries = 16;
+
+enum class Op : uint32_t {
+    // What the COM server asks for one call of the program.
+    CreateList,
+    Count,
+    Item,          // number: index; answers window
+    LocationUrl,   // window; answers text
+    HasFolderView, // window
+    GetViewMode,   // window; answers number
+    SetViewMode,   // window, number
+    Navigate,      // window, text: URL
+    GetPlacement,  // window; answers placement
+    SetPlacement,  // window, placement
+    // The folder launcher.
+    Launch,        // spec: kind, path, showCmd
+    // The test control.
+    Open,          // spec; answers window
+    Close,         // window
+    SetTaskbarOrder, // handles
+    SetLaunchDelay,  // number
+    SetFaults,     // faults
+    Describe,      // number: index in opening order; answers state, S_FALSE past the end
+    ListedWindows, // answers handles
+    TaskbarWindows,// answers handles
+    Quit,
+};
+
+// Mirrors of standin::WindowKind and standin::CloseResponse as plain numbers.
+enum class Kind : int32_t { Folder, Explorer, Browser, OtherApp };
+enum class CloseMode : int32_t { Close, Ignore, Hang };
+
+struct Spec {
+    Kind kind;
+    int32_t showCmd;
+    int32_t restoreToMaximized;
+    int32_t viewMode;
+    int32_t onTaskbar;
+    CloseMode closeMode;
+    uint32_t hangMs;
+    RECT normal;
+    wchar_t path[kTextCapacity];
+    wchar_t url[kTextCapacity];
+};
+
+struct Faults {
+    int32_t listCreationFails;
+    int32_t noTaskbarChain;
+    int32_t launchesFail;
+    uint32_t failingItemCount;
+    int32_t failingItems[kMaxFaultEntries];
+    uint32_t noFolderViewCount;
+    uint64_t noFolderView[kMaxFaultEntries];
+    uint64_t vanishAfterNextCount;
+};
+
+struct Handles {
+    uint32_t count;
+    uint64_t values[kMaxHandles];
+};
+
+struct State {
+    uint64_t window;
+    Kind kind;
+    int32_t visible, minimized, maximized;
+    int32_t viewMode, listIndex, taskbarButton;
+    WINDOWPLACEMENT placement;
+    wchar_t className[64];
+    wchar_t title[256];
+    wchar_t path[kTextCapacity];
+    wchar_t url[kTextCapacity];
+};
+
+struct Request {
+    Op op;
+    int32_t number;
+    uint64_t window;
+    WINDOWPLACEMENT placement;
+    Spec spec;
+    Faults faults;
+    Handles handles;
+    wchar_t text[kTextCapacity];
+};
+
+struct Reply {
+    HRESULT result;
+    DWORD lastError;  // for the placement calls, which answer through GetLastError
+    int32_t number;
+    uint64_t window;
+    WINDOWPLACEMENT placement;
+    Handles handles;
+    State state;
+    wchar_t text[kTextCapacity];
+};
+
+struct Section {
+    Request request;
+    Reply reply;
+};
+
+inline uint64_t ToWire(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
+inline HWND FromWire(uint64_t window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
+
+// Copies text into a fixed wire field, cut to its capacity and always terminated.
+template <size_t N>
+void CopyText(wchar_t (&field)[N], const wchar_t* text) {
+    lstrcpynW(field, text ? text : L"", static_cast<int>(N));
+}
+
+}  // namespace standin::wire

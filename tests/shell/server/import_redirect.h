@@ -1,0 +1,10 @@
+#pragma once
+// Redirects one imported function in every module loaded in this process: each import table entry that
+// points at original is made to point at replacement. Modules loaded later are not touched.
+#include <windows.h>
+
+namespace standin {
+
+void RedirectImportEverywhere(FARPROC original, FARPROC replacement);
+
+}  // namespace standin

@@ -1,0 +1,48 @@
+#pragma once
+// The taskbar: a strip at the bottom of the screen holding the window chain Shell_TrayWnd >
+// ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32. The toolbar is a real comctl32 toolbar; each
+// button's dwData points to a block in this process whose first value is the window's handle, and the
+// leading button stands for no window (like the start button).
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace standin {
+
+class Taskbar {
+public:
+    void Create(HINSTANCE instance);
+    void Destroy();
+    // Without the chain, Shell_TrayWnd stays alone (as Wine's own desktop has it).
+    void SetChainPresent(bool present);
+
+    void Append(HWND window);
+    void Remove(HWND window);
+    // Buttons after the leading one; nullptr entries are buttons that hold no window.
+    void SetOrder(std::vector<HWND> windows);
+    // Button texts follow the window titles.
+    void Refresh() { Rebuild(); }
+
+    // The button index of a window, -1 when it has no button (or the chain is gone).
+    int ButtonOf(HWND window) const;
+    const std::vector<HWND>& Order() const { return order_; }
+
+private:
+    struct ButtonData {
+        HWND window;  // the first value: what readers of the taskbar follow dwData to
+    };
+
+    void CreateChain();
+    void Rebuild();
+    void AddButton(HWND window, const wchar_t* text);
+
+    HINSTANCE instance_ = nullptr;
+    HWND tray_ = nullptr;
+    HWND rebar_ = nullptr;
+    HWND toolbar_ = nullptr;
+    std::vector<HWND> order_;
+    std::vector<std::unique_ptr<ButtonData>> blocks_;  // one per button, index for index
+};
+
+}  // namespace standin
