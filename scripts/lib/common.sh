@@ -39,11 +39,12 @@ build_native() {
   cmake --build "$dir" >&2
 }
 
+# build_win [target...]: every target, or only the ones named (scripts/run needs Pavorin alone).
 build_win() {
   local dir=$build_root/win
   [ -f "$dir/build.ninja" ] || cmake -S "$repo" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" >/dev/null
-  cmake --build "$dir" >&2
+  cmake --build "$dir" ${1:+--target "$@"} >&2
 }
 
 # Runs "$@" inside a display: the current one when there is one, else a fresh Xvfb.
