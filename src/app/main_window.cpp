@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include <initializer_list>
-
 #include "app/control_ids.h"
 #include "app/main_window_controls.h"
 #include "app/settings_file.h"
