@@ -1,6 +1,7 @@
 #include "restore/restore_decisions.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 constexpr int32_t kShowNormal = 1;          // SW_SHOWNORMAL
@@ -47,6 +48,18 @@ PlacementRecord PlacementToWrite(const PlacementRecord& current, const Placement
     written.showCmd = state.showCmd;
     if (applyPlacement) written.rcNormalPosition = recorded.rcNormalPosition;
     return written;
+}
+
+namespace {
+int32_t SaturatedExtent(int32_t from, int32_t to) {
+    const int64_t extent = int64_t{to} - from;
+    return static_cast<int32_t>(std::clamp<int64_t>(extent, INT32_MIN, INT32_MAX));
+}
+}  // namespace
+
+WindowBox BoxOf(const RectRecord& normal) {
+    return {normal.left, normal.top, SaturatedExtent(normal.left, normal.right),
+            SaturatedExtent(normal.top, normal.bottom)};
 }
 
 int32_t UrlCapacity(int32_t urlLength) { return std::clamp(urlLength, 0, kMaxUrlLength); }

@@ -45,6 +45,16 @@ ShowState ShowStateFor(const PlacementRecord& recorded, int16_t showStateMode, b
 PlacementRecord PlacementToWrite(const PlacementRecord& current, const PlacementRecord& recorded,
                                  int16_t showStateMode, bool unmaximize, bool applyPlacement);
 
+// Where SetWindowPos puts a window for a recorded normal rectangle. The width and height saturate, so
+// absurd coordinates in a hand-made list cannot overflow.
+struct WindowBox {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+WindowBox BoxOf(const RectRecord& normal);
+
 // The longest location URL the shell hands out (INTERNET_MAX_URL_LENGTH).
 inline constexpr int32_t kMaxUrlLength = 2084;
 // Room for the stand-by folder's URL.

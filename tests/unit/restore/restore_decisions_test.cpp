@@ -112,3 +112,17 @@ TEST(UrlCapacity, NegativeLeavesNoRoomAndAbsurdLengthsAreCappedAtTheLongestUrl) 
     EXPECT_EQ(UrlCapacity(2085), 2084);
     EXPECT_EQ(UrlCapacity(INT32_MAX), 2084);
 }
+
+TEST(BoxOf, GivesPositionAndExtentAndSaturatesAbsurdRectangles) {
+    const WindowBox box = BoxOf({10, 20, 810, 620});
+    EXPECT_EQ(box.x, 10);
+    EXPECT_EQ(box.y, 20);
+    EXPECT_EQ(box.width, 800);
+    EXPECT_EQ(box.height, 600);
+    const WindowBox inverted = BoxOf({500, 400, 100, 300});
+    EXPECT_EQ(inverted.width, -400);
+    EXPECT_EQ(inverted.height, -100);
+    const WindowBox absurd = BoxOf({INT32_MIN, INT32_MAX, INT32_MAX, INT32_MIN});
+    EXPECT_EQ(absurd.width, INT32_MAX);
+    EXPECT_EQ(absurd.height, INT32_MIN);
+}

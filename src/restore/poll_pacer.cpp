@@ -1,0 +1,20 @@
+#include "restore/poll_pacer.h"
+
+#include <windows.h>
+#include <timeapi.h>
+
+// PAVORIN_POLL_WITHOUT_PAUSE builds the pacer of the benchmark's comparison program, which polls
+// without resting as the wait originally did; the program itself never defines it.
+#ifndef PAVORIN_POLL_WITHOUT_PAUSE
+namespace {
+constexpr UINT kResolutionMs = 1;
+}
+
+PollPacer::PollPacer() { timeBeginPeriod(kResolutionMs); }
+PollPacer::~PollPacer() { timeEndPeriod(kResolutionMs); }
+void PollPacer::Pause() { Sleep(kResolutionMs); }
+#else
+PollPacer::PollPacer() = default;
+PollPacer::~PollPacer() = default;
+void PollPacer::Pause() {}
+#endif
