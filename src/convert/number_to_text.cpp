@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cstdio>
 
 #include "convert/number_text.h"
