@@ -7,6 +7,9 @@
 #include "protocol/channel_client.h"
 
 namespace standin {
+
+static_assert(kMaxListEntries == wire::kMaxHandles && kMaxListEntries == wire::kMaxFaultEntries);
+
 namespace {
 
 struct Exchange {
@@ -33,14 +36,18 @@ wire::Spec ToWire(const WindowSpec& spec) {
     return out;
 }
 
+bool FitsTheWire(const Faults& faults) {
+    return faults.failingItems.size() <= wire::kMaxFaultEntries && faults.noFolderView.size() <= wire::kMaxFaultEntries;
+}
+
 wire::Faults ToWire(const Faults& faults) {
     wire::Faults out{};
     out.listCreationFails = faults.listCreationFails;
     out.noTaskbarChain = faults.noTaskbarChain;
     out.launchesFail = faults.launchesFail;
-    out.failingItemCount = static_cast<uint32_t>(std::min(faults.failingItems.size(), wire::kMaxFaultEntries));
+    out.failingItemCount = static_cast<uint32_t>(faults.failingItems.size());
     std::copy_n(faults.failingItems.begin(), out.failingItemCount, out.failingItems);
-    out.noFolderViewCount = static_cast<uint32_t>(std::min(faults.noFolderView.size(), wire::kMaxFaultEntries));
+    out.noFolderViewCount = static_cast<uint32_t>(faults.noFolderView.size());
     for (uint32_t i = 0; i < out.noFolderViewCount; ++i) out.noFolderView[i] = wire::ToWire(faults.noFolderView[i]);
     out.vanishAfterNextCount = wire::ToWire(faults.vanishAfterNextCount);
     return out;
@@ -105,9 +112,10 @@ HWND Shell::Open(const WindowSpec& spec) {
 bool Shell::Close(HWND window) { return SUCCEEDED(Exchange(wire::Op::Close, window).Run()); }
 
 bool Shell::SetTaskbarOrder(const std::vector<HWND>& windows) {
+    if (windows.size() > wire::kMaxHandles) return false;
     Exchange exchange(wire::Op::SetTaskbarOrder);
     wire::Handles& handles = exchange.request->handles;
-    handles.count = static_cast<uint32_t>(std::min(windows.size(), wire::kMaxHandles));
+    handles.count = static_cast<uint32_t>(windows.size());
     for (uint32_t i = 0; i < handles.count; ++i) handles.values[i] = wire::ToWire(windows[i]);
     return SUCCEEDED(exchange.Run());
 }
@@ -117,6 +125,7 @@ bool Shell::SetLaunchDelay(DWORD ms) {
 }
 
 bool Shell::SetFaults(const Faults& faults) {
+    if (!FitsTheWire(faults)) return false;
     Exchange exchange(wire::Op::SetFaults);
     exchange.request->faults = ToWire(faults);
     return SUCCEEDED(exchange.Run());

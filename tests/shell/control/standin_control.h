@@ -26,6 +26,9 @@ enum class CloseResponse {
     Hang,    // keeps the shell busy for hangMs before answering, then stays open
 };
 
+// The longest list of windows (taskbar order, listed windows, fault lists) the shell takes or answers.
+inline constexpr size_t kMaxListEntries = 256;
+
 struct WindowSpec {
     WindowKind kind = WindowKind::Folder;
     // A file-system folder; the location URL is UrlCreateFromPathW of it. Need not exist on disk.
@@ -106,10 +109,11 @@ public:
     // Closes a window for good, whatever its CloseResponse (for arranging, not as the program closes).
     bool Close(HWND window);
     // The taskbar buttons after the leading one, in this order; a nullptr entry is a button whose data
-    // holds no window. Windows left out keep no button.
+    // holds no window. Windows left out keep no button. More than kMaxListEntries windows are refused.
     bool SetTaskbarOrder(const std::vector<HWND>& windows);
     // Time between a folder launch (ShellExecuteW) and the window's appearance; 0 by default.
     bool SetLaunchDelay(DWORD ms);
+    // Refused when a list of the set holds more than kMaxListEntries entries.
     bool SetFaults(const Faults& faults);
 
     // Every window of the shell (taskbar excluded) in the order they were opened.

@@ -7,7 +7,11 @@ namespace standin {
 namespace {
 
 void PutHandles(const std::vector<HWND>& windows, wire::Reply& reply) {
-    reply.handles.count = static_cast<uint32_t>(std::min(windows.size(), wire::kMaxHandles));
+    if (windows.size() > wire::kMaxHandles) {
+        reply.result = HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
+        return;
+    }
+    reply.handles.count = static_cast<uint32_t>(windows.size());
     for (uint32_t i = 0; i < reply.handles.count; ++i) reply.handles.values[i] = wire::ToWire(windows[i]);
 }
 

@@ -138,7 +138,7 @@ void NavigateShellWindow(HWND hwnd, const std::wstring& url) {
     window->path = PathOfUrl(url);
     SetWindowTextW(hwnd, TitleFor(*window).c_str());
     InvalidateRect(hwnd, nullptr, TRUE);
-    Context().taskbar.Refresh();
+    Context().taskbar.Retitle(hwnd);
 }
 
 }  // namespace standin

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 namespace standin {
@@ -50,7 +51,7 @@ void Taskbar::Create(HINSTANCE instance) {
 
 void Taskbar::Destroy() {
     if (tray_) DestroyWindow(tray_);
-    tray_ = rebar_ = toolbar_ = nullptr;
+    tray_ = rebar_ = taskSwitch_ = toolbar_ = nullptr;
     blocks_.clear();
 }
 
@@ -58,12 +59,21 @@ void Taskbar::CreateChain() {
     const int width = GetSystemMetrics(SM_CXSCREEN) - kStartWidth;
     rebar_ = CreateChild(REBARCLASSNAMEW, tray_, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, kStartWidth,
                          width);
-    HWND taskSwitch = CreateChild(L"MSTaskSwWClass", rebar_, 0, 0, width);
-    toolbar_ = CreateChild(TOOLBARCLASSNAMEW, taskSwitch,
-                           TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, width);
+    taskSwitch_ = CreateChild(L"MSTaskSwWClass", rebar_, 0, 0, width);
+    CreateToolbar();
+}
+
+void Taskbar::CreateToolbar() {
+    if (toolbar_) DestroyWindow(toolbar_);
+    blocks_.clear();
+    RECT area{};
+    GetClientRect(taskSwitch_, &area);
+    toolbar_ = CreateChild(TOOLBARCLASSNAMEW, taskSwitch_,
+                           TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
+                           area.right);
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETMAXTEXTROWS, 1, 0);
-    Rebuild();
+    AddButtons(order_, true);
 }
 
 void Taskbar::SetChainPresent(bool present) {
@@ -73,22 +83,43 @@ void Taskbar::SetChainPresent(bool present) {
         return;
     }
     DestroyWindow(rebar_);
-    rebar_ = toolbar_ = nullptr;
+    rebar_ = taskSwitch_ = toolbar_ = nullptr;
     blocks_.clear();
 }
 
 void Taskbar::Append(HWND window) {
     order_.push_back(window);
-    Rebuild();
+    if (toolbar_) AddButtons({window}, false);
 }
 
 void Taskbar::Remove(HWND window) {
-    if (std::erase(order_, window)) Rebuild();
+    for (auto found = std::find(order_.begin(), order_.end(), window); found != order_.end();
+         found = std::find(order_.begin(), order_.end(), window)) {
+        const size_t button = static_cast<size_t>(found - order_.begin()) + 1;
+        order_.erase(found);
+        if (!toolbar_) continue;
+        SendMessageW(toolbar_, TB_DELETEBUTTON, button, 0);
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(button));
+    }
 }
 
 void Taskbar::SetOrder(std::vector<HWND> windows) {
     order_ = std::move(windows);
-    Rebuild();
+    if (toolbar_) CreateToolbar();
+}
+
+void Taskbar::Retitle(HWND window) {
+    if (!toolbar_) return;
+    std::wstring title = TitleOf(window);
+    for (size_t i = 0; i < order_.size(); ++i) {
+        if (order_[i] != window) continue;
+        TBBUTTONINFOW info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_TEXT | TBIF_BYINDEX;
+        info.pszText = title.data();
+        SendMessageW(toolbar_, TB_SETBUTTONINFOW, i + 1, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 
 int Taskbar::ButtonOf(HWND window) const {
@@ -97,26 +128,24 @@ int Taskbar::ButtonOf(HWND window) const {
     return found == order_.end() ? -1 : static_cast<int>(found - order_.begin()) + 1;
 }
 
-void Taskbar::Rebuild() {
-    if (!toolbar_) return;
-    while (SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0)) {
+void Taskbar::AddButtons(const std::vector<HWND>& windows, bool leading) {
+    std::vector<std::wstring> texts;
+    if (leading) texts.push_back(L"Start");
+    for (HWND window : windows) texts.push_back(TitleOf(window));
+    std::vector<TBBUTTON> buttons(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        HWND window = leading ? (i == 0 ? nullptr : windows[i - 1]) : windows[i];
+        blocks_.push_back(std::make_unique<ButtonData>(ButtonData{window}));
+        TBBUTTON& button = buttons[i];
+        button.iBitmap = I_IMAGENONE;
+        button.idCommand = nextCommand_++;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+        button.dwData = reinterpret_cast<DWORD_PTR>(blocks_.back().get());
+        button.iString = reinterpret_cast<INT_PTR>(texts[i].c_str());
     }
-    blocks_.clear();
-    AddButton(nullptr, L"Start");
-    for (HWND window : order_) AddButton(window, TitleOf(window).c_str());
+    SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
-}
-
-void Taskbar::AddButton(HWND window, const wchar_t* text) {
-    blocks_.push_back(std::make_unique<ButtonData>(ButtonData{window}));
-    TBBUTTON button{};
-    button.iBitmap = I_IMAGENONE;
-    button.idCommand = static_cast<int>(blocks_.size());
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
-    button.dwData = reinterpret_cast<DWORD_PTR>(blocks_.back().get());
-    button.iString = reinterpret_cast<INT_PTR>(text);
-    SendMessageW(toolbar_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
 }
 
 }  // namespace standin

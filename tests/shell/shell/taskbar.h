@@ -17,12 +17,14 @@ public:
     // Without the chain, Shell_TrayWnd stays alone (as Wine's own desktop has it).
     void SetChainPresent(bool present);
 
+    // Each change touches only its own buttons: the toolbar lays out every button again on each
+    // change, so rebuilding all of them per window would make a desktop of hundreds of windows crawl.
     void Append(HWND window);
     void Remove(HWND window);
     // Buttons after the leading one; nullptr entries are buttons that hold no window.
     void SetOrder(std::vector<HWND> windows);
-    // Button texts follow the window titles.
-    void Refresh() { Rebuild(); }
+    // The buttons of a window take its current title.
+    void Retitle(HWND window);
 
     // The button index of a window, -1 when it has no button (or the chain is gone).
     int ButtonOf(HWND window) const;
@@ -34,14 +36,17 @@ private:
     };
 
     void CreateChain();
-    void Rebuild();
-    void AddButton(HWND window, const wchar_t* text);
+    // A fresh toolbar holding the leading button and one per entry of order_, added in one call.
+    void CreateToolbar();
+    void AddButtons(const std::vector<HWND>& windows, bool leading);
 
     HINSTANCE instance_ = nullptr;
     HWND tray_ = nullptr;
     HWND rebar_ = nullptr;
+    HWND taskSwitch_ = nullptr;
     HWND toolbar_ = nullptr;
     std::vector<HWND> order_;
+    int nextCommand_ = 1;
     std::vector<std::unique_ptr<ButtonData>> blocks_;  // one per button, index for index
 };
 
