@@ -141,6 +141,32 @@ std::vector<WindowState> Shell::Dump() const {
     return states;
 }
 
+ServerUsage Shell::Usage() {
+    ServerUsage out;
+    const wire::Usage* usage = wire::SharedUsage();
+    if (!usage) return out;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    out.calls = usage->serverCalls;
+    out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
+    out.gdiCounts = usage->gdiCounts;
+    out.gdiObjects = usage->gdiObjects;
+    return out;
+}
+
+void Shell::ResetUsage() {
+    if (wire::Usage* usage = wire::SharedUsage()) {
+        InterlockedExchange64(&usage->serverCalls, 0);
+        InterlockedExchange64(&usage->serverTicks, 0);
+        InterlockedExchange(&usage->gdiCounts, 0);
+        InterlockedExchange(&usage->gdiObjects, 0);
+    }
+}
+
+void Shell::CountProgramGdiObjects(bool on) {
+    if (wire::Usage* usage = wire::SharedUsage()) InterlockedExchange(&usage->countGdiObjects, on ? 1 : 0);
+}
+
 std::vector<HWND> Shell::ListedWindows() const { return HandlesOf(wire::Op::ListedWindows); }
 
 std::vector<HWND> Shell::TaskbarWindows() const { return HandlesOf(wire::Op::TaskbarWindows); }

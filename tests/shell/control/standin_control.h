@@ -84,6 +84,15 @@ struct WindowState {
     int taskbarButton = -1;  // index of its button in the taskbar toolbar, -1 when it has none
 };
 
+// What the program's calls into the stand-in (through its in-process COM server) have cost it since the
+// last reset, and its GDI objects as counted at the start of its last command.
+struct ServerUsage {
+    long long calls = 0;
+    double seconds = 0;   // spent waiting for the shell, the lock included
+    int gdiCounts = 0;    // commands that counted their GDI objects (see CountProgramGdiObjects)
+    int gdiObjects = 0;   // the last count
+};
+
 // The running stand-in shell. Starting replaces any shell left over from an earlier (crashed) run and
 // registers the stand-in in the Wine prefix first; the destructor stops it and closes its windows.
 class Shell {
@@ -115,6 +124,13 @@ public:
     bool SetLaunchDelay(DWORD ms);
     // Refused when a list of the set holds more than kMaxListEntries entries.
     bool SetFaults(const Faults& faults);
+
+    // The program's cost in the stand-in (ServerUsage); kept across shell restarts, in the shared section.
+    static ServerUsage Usage();
+    static void ResetUsage();
+    // On: the COM server counts the GDI objects of the program at the start of every command (a scan of
+    // the whole GDI handle table: leave it off for timings).
+    static void CountProgramGdiObjects(bool on);
 
     // Every window of the shell (taskbar excluded) in the order they were opened.
     std::vector<WindowState> Dump() const;

@@ -57,6 +57,11 @@ DWORD ShellProcessId() {
     return process;
 }
 
+Usage* SharedUsage() {
+    Section* section = Channel().section;
+    return section ? &section->usage : nullptr;
+}
+
 Request MakeRequest(Op op, HWND window, int32_t number) {
     Request request;
     std::memset(&request, 0, sizeof request);

@@ -14,6 +14,9 @@ DWORD ShellProcessId();
 // shell answers (none runs, or it did not answer in time).
 HRESULT Call(const Request& request, Reply& reply);
 
+// The usage block of the shared section, or nullptr when it cannot be mapped.
+Usage* SharedUsage();
+
 // A zero-filled request for op, for callers that set a field or two.
 Request MakeRequest(Op op, HWND window = nullptr, int32_t number = 0);
 

@@ -113,9 +113,21 @@ struct Reply {
     wchar_t text[kTextCapacity];
 };
 
+// Kept in the section by the COM server inside the program, for benchmarks and leak checks: what the
+// program's calls into the shell cost it, and (when the test control asks) how many GDI objects the
+// program holds at the start of each command. Changed with interlocked operations, outside the lock.
+struct Usage {
+    volatile LONG64 serverCalls;   // exchanges the COM server made
+    volatile LONG64 serverTicks;   // QueryPerformanceCounter ticks it spent in them, waits for the lock included
+    volatile LONG countGdiObjects; // set by the test control: count them at every list creation
+    volatile LONG gdiCounts;       // how many counts were taken
+    volatile LONG gdiObjects;      // the last count
+};
+
 struct Section {
     Request request;
     Reply reply;
+    Usage usage;
 };
 
 inline uint64_t ToWire(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }

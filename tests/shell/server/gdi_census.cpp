@@ -1,0 +1,29 @@
+#include "server/gdi_census.h"
+
+#include <windows.h>
+
+#include "protocol/channel_client.h"
+
+namespace standin {
+namespace {
+
+// GDI handles carry their table index in the low word; with a zero high word Wine accepts the handle
+// whatever the entry's generation, so every index of the table can be asked for its object type.
+LONG CountLiveGdiObjects() {
+    LONG live = 0;
+    for (UINT_PTR index = 1; index <= 0xFFFF; ++index) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++live;
+    }
+    return live;
+}
+
+}  // namespace
+
+void CountGdiObjectsWhenAsked() {
+    wire::Usage* usage = wire::SharedUsage();
+    if (!usage || !usage->countGdiObjects) return;
+    InterlockedExchange(&usage->gdiObjects, CountLiveGdiObjects());
+    InterlockedIncrement(&usage->gdiCounts);
+}
+
+}  // namespace standin
