@@ -7,6 +7,7 @@
 #include "driver/message_box.h"
 #include "driver/pavorin_process.h"
 #include "driver/scenario.h"
+#include "driver/screen.h"
 #include "driver/test_folder.h"
 #include "driver/text.h"
 #include "driver/wait.h"

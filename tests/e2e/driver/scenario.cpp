@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "driver/screen.h"
 #include "driver/text.h"
 
 namespace e2e {
@@ -11,10 +12,13 @@ void PavorinScenario::SetUp() {
 }
 
 void PavorinScenario::TearDown() {
+    const bool failedWhileRunning = HasFailure() && app_ && app_->IsRunning();
+    if (failedWhileRunning) SaveBitmap(CaptureScreen(), folder.PathOf("failure-screen.bmp"));
     EndRunLeftBehind();
     if (HasFailure()) {
         folder.Keep();
-        std::printf("the scenario's folder is kept: %s\n", Utf8(folder.Path()).c_str());
+        std::printf("the scenario's folder is kept: %s%s\n", Utf8(folder.Path()).c_str(),
+                    failedWhileRunning ? " (failure-screen.bmp shows the screen at the failure)" : "");
     }
 }
 

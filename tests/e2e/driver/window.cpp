@@ -88,6 +88,12 @@ bool Window::IsVisible() const { return IsWindowVisible(handle_) != FALSE; }
 
 int Window::CheckState() const { return static_cast<int>(Send(BM_GETCHECK)); }
 
+bool Window::HasFocus() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(ThreadId(), &info) && info.hwndFocus == handle_;
+}
+
 int Window::ComboSelection() const { return static_cast<int>(Send(CB_GETCURSEL)); }
 
 std::vector<std::string> Window::ComboItems() const {
@@ -173,12 +179,18 @@ void Window::SetText(std::string_view utf8) const {
 }
 
 void Window::SelectComboItem(int index) const {
-    Post(WM_KEYDOWN, VK_HOME, 1);
-    for (int step = 0; step < index; ++step) Post(WM_KEYDOWN, VK_DOWN, 1);
-    SettleThreadOf(*this);
+    PressKey(VK_HOME);
+    for (int step = 0; step < index; ++step) PressKey(VK_DOWN);
     if (ComboSelection() != index)
         throw DriverError(Describe() + " selected " + std::to_string(ComboSelection()) + " instead of item " +
                           std::to_string(index));
+}
+
+void Window::PressKey(UINT virtualKey) const {
+    const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    Post(WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16));
+    Post(WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16) | (3LL << 30));
+    SettleThreadOf(*this);
 }
 
 void Window::StepUp() const {

@@ -56,6 +56,7 @@ public:
     bool IsVisible() const;
     int CheckState() const;  // BM_GETCHECK: 0 clear, 1 set, 2 indeterminate
     bool IsChecked() const { return CheckState() == BST_CHECKED; }
+    bool HasFocus() const;  // the keyboard focus of its thread (GetGUIThreadInfo)
 
     // Combo boxes.
     int ComboSelection() const;  // CB_GETCURSEL: -1 without a selection
@@ -77,6 +78,7 @@ public:
     void TypeOver(std::string_view utf8) const;  // select all, then type: what a user does to replace
     void SetText(std::string_view utf8) const;  // WM_SETTEXT, sent (prefer Type: a crash is only seen when posted)
     void SelectComboItem(int index) const;  // as the keyboard would (Home, then Down), settles
+    void PressKey(UINT virtualKey) const;  // WM_KEYDOWN and WM_KEYUP (VK_END, VK_ESCAPE...), settles
     void StepUp() const;    // up-down control: click its upper arrow, settles
     void StepDown() const;  // up-down control: click its lower arrow, settles
     void PostClose() const;  // WM_CLOSE
