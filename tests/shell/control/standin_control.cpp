@@ -71,6 +71,10 @@ WindowState FromWire(const wire::State& state) {
     return out;
 }
 
+ProcessMemory FromWire(const wire::Memory& memory) {
+    return ProcessMemory{memory.workingSet, memory.peakWorkingSet, memory.committed};
+}
+
 std::vector<HWND> HandlesOf(wire::Op op) {
     Exchange exchange(op);
     std::vector<HWND> windows;
@@ -149,8 +153,9 @@ ServerUsage Shell::Usage() {
     QueryPerformanceFrequency(&frequency);
     out.calls = usage->serverCalls;
     out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
-    out.gdiCounts = usage->gdiCounts;
+    out.censusCount = usage->censusCount;
     out.gdiObjects = usage->gdiObjects;
+    out.memory = FromWire(usage->memory);
     return out;
 }
 
@@ -158,13 +163,17 @@ void Shell::ResetUsage() {
     if (wire::Usage* usage = wire::SharedUsage()) {
         InterlockedExchange64(&usage->serverCalls, 0);
         InterlockedExchange64(&usage->serverTicks, 0);
-        InterlockedExchange(&usage->gdiCounts, 0);
-        InterlockedExchange(&usage->gdiObjects, 0);
+        InterlockedExchange(&usage->censusCount, 0);
     }
 }
 
-void Shell::CountProgramGdiObjects(bool on) {
-    if (wire::Usage* usage = wire::SharedUsage()) InterlockedExchange(&usage->countGdiObjects, on ? 1 : 0);
+void Shell::TakeProgramCensus(bool on) {
+    if (wire::Usage* usage = wire::SharedUsage()) InterlockedExchange(&usage->takeCensus, on ? 1 : 0);
+}
+
+ProcessMemory Shell::Memory() const {
+    Exchange exchange(wire::Op::ShellMemory);
+    return SUCCEEDED(exchange.Run()) ? FromWire(exchange.reply->memory) : ProcessMemory{};
 }
 
 std::vector<HWND> Shell::ListedWindows() const { return HandlesOf(wire::Op::ListedWindows); }

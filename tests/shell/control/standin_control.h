@@ -84,13 +84,21 @@ struct WindowState {
     int taskbarButton = -1;  // index of its button in the taskbar toolbar, -1 when it has none
 };
 
+// A process's memory as it reads it about itself (GetProcessMemoryInfo), in bytes.
+struct ProcessMemory {
+    unsigned long long workingSet = 0;
+    unsigned long long peakWorkingSet = 0;
+    unsigned long long committed = 0;  // PagefileUsage (under Wine: anonymous resident plus swapped)
+};
+
 // What the program's calls into the stand-in (through its in-process COM server) have cost it since the
-// last reset, and its GDI objects as counted at the start of its last command.
+// last reset, and the census of the program taken at the start of its last command (TakeProgramCensus).
 struct ServerUsage {
     long long calls = 0;
     double seconds = 0;   // spent waiting for the shell, the lock included
-    int gdiCounts = 0;    // commands that counted their GDI objects (see CountProgramGdiObjects)
-    int gdiObjects = 0;   // the last count
+    int censusCount = 0;  // commands that took the census
+    int gdiObjects = 0;   // at the last census
+    ProcessMemory memory; // at the last census
 };
 
 // The running stand-in shell. Starting replaces any shell left over from an earlier (crashed) run and
@@ -128,9 +136,11 @@ public:
     // The program's cost in the stand-in (ServerUsage); kept across shell restarts, in the shared section.
     static ServerUsage Usage();
     static void ResetUsage();
-    // On: the COM server counts the GDI objects of the program at the start of every command (a scan of
-    // the whole GDI handle table: leave it off for timings).
-    static void CountProgramGdiObjects(bool on);
+    // On: the COM server takes a census of the program (GDI objects, memory) at the start of every
+    // command. It scans the whole GDI handle table: leave it off for timings.
+    static void TakeProgramCensus(bool on);
+    // The shell process's own memory; all zero when the shell does not answer.
+    ProcessMemory Memory() const;
 
     // Every window of the shell (taskbar excluded) in the order they were opened.
     std::vector<WindowState> Dump() const;

@@ -1,5 +1,7 @@
 #include "protocol/channel_client.h"
 
+#include <psapi.h>
+
 #include <cstring>
 
 namespace standin::wire {
@@ -60,6 +62,13 @@ DWORD ShellProcessId() {
 Usage* SharedUsage() {
     Section* section = Channel().section;
     return section ? &section->usage : nullptr;
+}
+
+Memory MemoryOfThisProcess() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return Memory{};
+    return Memory{counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
 
 Request MakeRequest(Op op, HWND window, int32_t number) {

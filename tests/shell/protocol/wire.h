@@ -43,6 +43,7 @@ enum class Op : uint32_t {
     Describe,      // number: index in opening order; answers state, S_FALSE past the end
     ListedWindows, // answers handles
     TaskbarWindows,// answers handles
+    ShellMemory,   // answers memory: the shell process's own
     Quit,
 };
 
@@ -79,6 +80,13 @@ struct Handles {
     uint64_t values[kMaxHandles];
 };
 
+// A process's memory as GetProcessMemoryInfo gives it about itself (Wine gives nothing about others).
+struct Memory {
+    uint64_t workingSet;
+    uint64_t peakWorkingSet;
+    uint64_t committed;  // PagefileUsage: private memory (Wine: anonymous resident plus swapped)
+};
+
 struct State {
     uint64_t window;
     Kind kind;
@@ -110,18 +118,21 @@ struct Reply {
     WINDOWPLACEMENT placement;
     Handles handles;
     State state;
+    Memory memory;
     wchar_t text[kTextCapacity];
 };
 
 // Kept in the section by the COM server inside the program, for benchmarks and leak checks: what the
-// program's calls into the shell cost it, and (when the test control asks) how many GDI objects the
-// program holds at the start of each command. Changed with interlocked operations, outside the lock.
+// program's calls into the shell cost it, and (when the test control asks) a census of the program's
+// GDI objects and memory at the start of each command. Counters change with interlocked operations,
+// outside the lock; the census is written by the program's one thread and read when it is idle.
 struct Usage {
-    volatile LONG64 serverCalls;   // exchanges the COM server made
-    volatile LONG64 serverTicks;   // QueryPerformanceCounter ticks it spent in them, waits for the lock included
-    volatile LONG countGdiObjects; // set by the test control: count them at every list creation
-    volatile LONG gdiCounts;       // how many counts were taken
-    volatile LONG gdiObjects;      // the last count
+    volatile LONG64 serverCalls;  // exchanges the COM server made
+    volatile LONG64 serverTicks;  // QueryPerformanceCounter ticks it spent in them, waits for the lock included
+    volatile LONG takeCensus;     // set by the test control: take the census at every list creation
+    volatile LONG censusCount;    // how many were taken
+    volatile LONG gdiObjects;     // the last census
+    Memory memory;
 };
 
 struct Section {

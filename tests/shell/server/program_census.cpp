@@ -1,4 +1,4 @@
-#include "server/gdi_census.h"
+#include "server/program_census.h"
 
 #include <windows.h>
 
@@ -19,11 +19,12 @@ LONG CountLiveGdiObjects() {
 
 }  // namespace
 
-void CountGdiObjectsWhenAsked() {
+void TakeCensusWhenAsked() {
     wire::Usage* usage = wire::SharedUsage();
-    if (!usage || !usage->countGdiObjects) return;
-    InterlockedExchange(&usage->gdiObjects, CountLiveGdiObjects());
-    InterlockedIncrement(&usage->gdiCounts);
+    if (!usage || !usage->takeCensus) return;
+    usage->gdiObjects = CountLiveGdiObjects();
+    usage->memory = wire::MemoryOfThisProcess();
+    InterlockedIncrement(&usage->censusCount);
 }
 
 }  // namespace standin

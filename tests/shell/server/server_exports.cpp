@@ -4,7 +4,7 @@
 
 #include "server/shell_calls.h"
 #include "server/com_object.h"
-#include "server/gdi_census.h"
+#include "server/program_census.h"
 #include "server/placement_redirect.h"
 #include "server/shell_windows_list.h"
 
@@ -22,7 +22,7 @@ public:
         if (outer) return CLASS_E_NOAGGREGATION;
         const HRESULT created = AskShell(wire::Op::CreateList, nullptr);
         if (FAILED(created)) return created;
-        CountGdiObjectsWhenAsked();
+        TakeCensusWhenAsked();
         RedirectPlacementCalls();
         return CreateComObject<ShellWindowsList>(iid, object);
     }
