@@ -5,6 +5,7 @@
 
 #include "control/shell_process.h"
 #include "protocol/channel_client.h"
+#include "win32/unique_handle.h"
 
 namespace standin {
 
@@ -153,9 +154,6 @@ ServerUsage Shell::Usage() {
     QueryPerformanceFrequency(&frequency);
     out.calls = usage->serverCalls;
     out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
-    out.censusCount = usage->censusCount;
-    out.gdiObjects = usage->gdiObjects;
-    out.memory = FromWire(usage->memory);
     return out;
 }
 
@@ -163,12 +161,25 @@ void Shell::ResetUsage() {
     if (wire::Usage* usage = wire::SharedUsage()) {
         InterlockedExchange64(&usage->serverCalls, 0);
         InterlockedExchange64(&usage->serverTicks, 0);
-        InterlockedExchange(&usage->censusCount, 0);
     }
 }
 
-void Shell::TakeProgramCensus(bool on) {
-    if (wire::Usage* usage = wire::SharedUsage()) InterlockedExchange(&usage->takeCensus, on ? 1 : 0);
+std::optional<ProgramCensus> Shell::TakeProgramCensus(bool countGdiObjects) {
+    // Long enough for a GDI scan on a busy machine; a program without the COM server never answers.
+    constexpr DWORD kCensusTimeoutMs = 5000;
+    wire::Usage* usage = wire::SharedUsage();
+    const win32::UniqueKernelHandle request(CreateEventW(nullptr, FALSE, FALSE, wire::kCensusRequestName));
+    const win32::UniqueKernelHandle done(CreateEventW(nullptr, FALSE, FALSE, wire::kCensusDoneName));
+    if (!usage || !request || !done) return std::nullopt;
+    ResetEvent(done.get());
+    usage->census.countGdiObjects = countGdiObjects;
+    SetEvent(request.get());
+    if (WaitForSingleObject(done.get(), kCensusTimeoutMs) != WAIT_OBJECT_0) {
+        ResetEvent(request.get());
+        return std::nullopt;
+    }
+    const wire::Census& census = usage->census;
+    return ProgramCensus{census.gdiObjects, static_cast<double>(census.cpuTime) / 1e7, FromWire(census.memory)};
 }
 
 ProcessMemory Shell::Memory() const {

@@ -6,6 +6,7 @@
 // on Windows (CoCreateInstance of CLSID_ShellWindows, the taskbar toolbar, ShellExecuteW, window messages).
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,13 +93,18 @@ struct ProcessMemory {
 };
 
 // What the program's calls into the stand-in (through its in-process COM server) have cost it since the
-// last reset, and the census of the program taken at the start of its last command (TakeProgramCensus).
+// last reset.
 struct ServerUsage {
     long long calls = 0;
-    double seconds = 0;   // spent waiting for the shell, the lock included
-    int censusCount = 0;  // commands that took the census
-    int gdiObjects = 0;   // at the last census
-    ProcessMemory memory; // at the last census
+    double seconds = 0;  // spent waiting for the shell, the lock included
+};
+
+// What the program holds, read inside its own process by the COM server (so only after the program's
+// first command has loaded it): Wine gives none of it across processes.
+struct ProgramCensus {
+    int gdiObjects = -1;    // -1 unless counted
+    double cpuSeconds = 0;  // user and kernel time of the whole process so far (Wine: 10 ms steps)
+    ProcessMemory memory;
 };
 
 // The running stand-in shell. Starting replaces any shell left over from an earlier (crashed) run and
@@ -136,9 +142,10 @@ public:
     // The program's cost in the stand-in (ServerUsage); kept across shell restarts, in the shared section.
     static ServerUsage Usage();
     static void ResetUsage();
-    // On: the COM server takes a census of the program (GDI objects, memory) at the start of every
-    // command. It scans the whole GDI handle table: leave it off for timings.
-    static void TakeProgramCensus(bool on);
+    // A census of the program, taken at once even while the program is busy in a command; nullopt when no
+    // process has the COM server loaded. Counting GDI objects scans the whole GDI handle table (some
+    // milliseconds of the program's processor time).
+    static std::optional<ProgramCensus> TakeProgramCensus(bool countGdiObjects);
     // The shell process's own memory; all zero when the shell does not answer.
     ProcessMemory Memory() const;
 

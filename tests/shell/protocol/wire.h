@@ -12,6 +12,10 @@ namespace standin::wire {
 inline constexpr wchar_t kControlWindowClass[] = L"PavorinStandInControl";
 inline constexpr wchar_t kSectionName[] = L"PavorinStandInChannel";
 inline constexpr wchar_t kLockName[] = L"PavorinStandInChannelLock";
+// The census of the program (see Usage): the test control sets the request event, the COM server's census
+// thread inside the program takes it and sets the done event.
+inline constexpr wchar_t kCensusRequestName[] = L"PavorinStandInCensusRequest";
+inline constexpr wchar_t kCensusDoneName[] = L"PavorinStandInCensusDone";
 inline constexpr UINT kRequestMessage = WM_APP + 1;
 
 inline constexpr size_t kTextCapacity = 4096;  // longer than any path or URL a test uses
@@ -122,17 +126,21 @@ struct Reply {
     wchar_t text[kTextCapacity];
 };
 
+// What the program holds, as its own process reads it (Wine gives another process's GDI objects, memory
+// counters and processor times to nobody): written by the census thread, read after the done event.
+struct Census {
+    int32_t countGdiObjects;  // asked for by the test control: a scan of the whole GDI handle table
+    int32_t gdiObjects;       // -1 when not counted
+    uint64_t cpuTime;         // user and kernel time of the whole process, in 100 ns units
+    Memory memory;
+};
+
 // Kept in the section by the COM server inside the program, for benchmarks and leak checks: what the
-// program's calls into the shell cost it, and (when the test control asks) a census of the program's
-// GDI objects and memory at the start of each command. Counters change with interlocked operations,
-// outside the lock; the census is written by the program's one thread and read when it is idle.
+// program's calls into the shell cost it (interlocked counters, changed outside the lock), and the census.
 struct Usage {
     volatile LONG64 serverCalls;  // exchanges the COM server made
     volatile LONG64 serverTicks;  // QueryPerformanceCounter ticks it spent in them, waits for the lock included
-    volatile LONG takeCensus;     // set by the test control: take the census at every list creation
-    volatile LONG censusCount;    // how many were taken
-    volatile LONG gdiObjects;     // the last census
-    Memory memory;
+    Census census;
 };
 
 struct Section {

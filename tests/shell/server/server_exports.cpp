@@ -22,7 +22,6 @@ public:
         if (outer) return CLASS_E_NOAGGREGATION;
         const HRESULT created = AskShell(wire::Op::CreateList, nullptr);
         if (FAILED(created)) return created;
-        TakeCensusWhenAsked();
         RedirectPlacementCalls();
         return CreateComObject<ShellWindowsList>(iid, object);
     }
@@ -44,6 +43,7 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLS
     *object = nullptr;
     if (clsid != CLSID_ShellWindows) return CLASS_E_CLASSNOTAVAILABLE;
     standin::PinThisModule();
+    standin::StartCensusService();
     return standin::CreateComObject<standin::ListFactory>(iid, object);
 }
 

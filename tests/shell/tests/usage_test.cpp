@@ -1,5 +1,5 @@
 // What the COM server keeps for benchmarks and leak checks: the cost of the client's calls, and a census
-// of the client taken at each list creation; and the shell's own memory.
+// of the client taken on request; and the shell's own memory.
 #include <vector>
 
 #include "stand_in_fixture.h"
@@ -14,7 +14,6 @@ protected:
         OpenWindow(WindowKind::Folder, L"C:\\windows");
         Shell::ResetUsage();
     }
-    void TearDown() override { Shell::TakeProgramCensus(false); }
 };
 
 TEST_F(UsageTest, EveryCallIntoTheShellIsCountedWithItsTime) {
@@ -25,30 +24,25 @@ TEST_F(UsageTest, EveryCallIntoTheShellIsCountedWithItsTime) {
     const ServerUsage usage = Shell::Usage();
     EXPECT_GE(usage.calls, 5);  // creation, count, item, folder view, location (and the view mode)
     EXPECT_GT(usage.seconds, 0.0);
-    EXPECT_EQ(usage.censusCount, 0);  // no census unless asked for
     Shell::ResetUsage();
     EXPECT_EQ(Shell::Usage().calls, 0);
 }
 
-TEST_F(UsageTest, CensusCountsTheClientsGdiObjectsAtEachListCreation) {
-    Shell::TakeProgramCensus(true);
-    ASSERT_TRUE(CreateShellWindows());
-    const ServerUsage before = Shell::Usage();
-    ASSERT_EQ(before.censusCount, 1);
-    EXPECT_GT(before.gdiObjects, 0);
-    EXPECT_GT(before.memory.workingSet, 0u);
-    EXPECT_GE(before.memory.peakWorkingSet, before.memory.workingSet);
+TEST_F(UsageTest, CensusOfTheClientCountsItsGdiObjectsAndReadsItsMemoryAndTime) {
+    ASSERT_TRUE(CreateShellWindows());  // loads the server, which starts the census
+    const std::optional<ProgramCensus> before = Shell::TakeProgramCensus(true);
+    ASSERT_TRUE(before);
+    EXPECT_GT(before->gdiObjects, 0);
+    EXPECT_GT(before->memory.workingSet, 0u);
+    EXPECT_GE(before->memory.peakWorkingSet, before->memory.workingSet);
+    EXPECT_GT(before->cpuSeconds, 0.0);
 
     std::vector<HBRUSH> brushes;
     for (int i = 0; i < 7; ++i) brushes.push_back(CreateSolidBrush(RGB(i, 2 * i, 3 * i)));
-    ASSERT_TRUE(CreateShellWindows());
-    const ServerUsage during = Shell::Usage();
-    EXPECT_EQ(during.censusCount, 2);
-    EXPECT_EQ(during.gdiObjects, before.gdiObjects + 7);
-
+    EXPECT_EQ(Shell::TakeProgramCensus(true)->gdiObjects, before->gdiObjects + 7);
     for (HBRUSH brush : brushes) DeleteObject(brush);
-    ASSERT_TRUE(CreateShellWindows());
-    EXPECT_EQ(Shell::Usage().gdiObjects, before.gdiObjects);
+    EXPECT_EQ(Shell::TakeProgramCensus(true)->gdiObjects, before->gdiObjects);
+    EXPECT_EQ(Shell::TakeProgramCensus(false)->gdiObjects, -1);
 }
 
 TEST_F(UsageTest, ShellTellsItsOwnMemory) {
