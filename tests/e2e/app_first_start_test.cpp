@@ -115,6 +115,7 @@ TEST_F(RunningPavorin, CombosOfferTheirThreeChoices) {
 TEST_F(RunningPavorin, MainWindowIs460By510AndCannotBeResizedMinimisedOrMaximised) {
     const Window main = app().MainWindow();
     EXPECT_EQ(main.ClassName(), "NORMAL0");
+    EXPECT_EQ(GetClassLongW(main.handle(), GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
     EXPECT_EQ(main.ScreenBox().width, 460);
     EXPECT_EQ(main.ScreenBox().height, 510);
     EXPECT_EQ(main.Style() & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u) << Hex(main.Style());

@@ -43,6 +43,13 @@ TEST(DriverFolder, WritesAndReadsExactBytesAndCleansUp) {
     EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST(DriverFolder, AMissingListFileIsNamedWithTheTextExpected) {
+    TestFolder folder;
+    const std::string message = FileHolds(folder, "lists3.txt", Utf16File("\u8868\r\n")).message();
+    EXPECT_NE(message.find("lists3.txt does not exist"), std::string::npos) << message;
+    EXPECT_NE(message.find("as UTF-16 text: \"\u8868\\r\\n\""), std::string::npos) << message;
+}
+
 TEST(DriverFolder, AnExclusiveHoldRefusesOtherOpeners) {
     TestFolder folder;
     folder.Write("held.txt", "x");

@@ -99,9 +99,12 @@ std::string EscapeText(std::string_view utf8) {
 
 ::testing::AssertionResult FileHolds(const TestFolder& folder, std::string_view name, std::string_view expected) {
     const std::optional<std::string> actual = folder.Read(name);
-    if (!actual)
-        return ::testing::AssertionFailure() << std::string(name) << " does not exist; expected \""
-                                             << EscapeBytes(expected) << "\"";
+    if (!actual) {
+        auto missing = ::testing::AssertionFailure();
+        missing << std::string(name) << " does not exist; expected \"" << EscapeBytes(expected) << "\"";
+        if (IsUtf16File(expected)) missing << "\n  as UTF-16 text: \"" << Utf16AsText(expected) << "\"";
+        return missing;
+    }
     auto result = SameBytes(*actual, expected);
     if (!result) return ::testing::AssertionFailure() << std::string(name) << ": " << result.message();
     return result;

@@ -139,8 +139,9 @@ Box Window::ClientBox() const {
 void Window::PostClick() const { Post(BM_CLICK); }
 
 void Window::Click() const {
+    const DWORD threadId = ThreadId();
     PostClick();
-    SettleThreadOf(*this);
+    SettleThread(threadId);
 }
 
 void Window::SetChecked(bool checked) const {
@@ -151,21 +152,24 @@ void Window::SetChecked(bool checked) const {
 }
 
 void Window::ClickAt(int x, int y) const {
+    const DWORD threadId = ThreadId();
     const LPARAM point = MAKELPARAM(x, y);
     Post(WM_MOUSEMOVE, 0, point);
     Post(WM_LBUTTONDOWN, MK_LBUTTON, point);
     Post(WM_LBUTTONUP, 0, point);
-    SettleThreadOf(*this);
+    SettleThread(threadId);
 }
 
 void Window::Type(std::string_view utf8) const {
+    const DWORD threadId = ThreadId();
     for (const wchar_t unit : Wide(utf8)) Post(WM_CHAR, unit, 1);
-    SettleThreadOf(*this);
+    SettleThread(threadId);
 }
 
 void Window::SelectAllText() const {
+    const DWORD threadId = ThreadId();
     Post(EM_SETSEL, 0, -1);
-    SettleThreadOf(*this);
+    SettleThread(threadId);
 }
 
 void Window::TypeOver(std::string_view utf8) const {
@@ -187,10 +191,11 @@ void Window::SelectComboItem(int index) const {
 }
 
 void Window::PressKey(UINT virtualKey) const {
+    const DWORD threadId = ThreadId();
     const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     Post(WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16));
     Post(WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16) | (3LL << 30));
-    SettleThreadOf(*this);
+    SettleThread(threadId);
 }
 
 void Window::StepUp() const {
@@ -259,22 +264,57 @@ Window MarkerEditOf(DWORD threadId) {
 
 std::atomic<unsigned> markerCount{0};
 
+
+BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM param) {
+    *reinterpret_cast<HWND*>(param) = window;
+    return FALSE;
+}
+
+HWND AnyWindowOf(DWORD threadId) {
+    HWND any = nullptr;
+    EnumThreadWindows(threadId, TakeFirstWindow, reinterpret_cast<LPARAM>(&any));
+    return any;
+}
+
 }  // namespace
+
+void SettleThread(DWORD threadId) {
+    // A marker edit can go away with its window before it sees the marker (an action that closes a
+    // dialog or the program): then look for another one, or be done when the thread has no window left.
+    for (;;) {
+        const Window marker = MarkerEditOf(threadId);
+        if (!marker) {
+            // No edit to mark with: at least the thread has answered, if it still has a window.
+            DWORD_PTR ignored = 0;
+            if (const HWND any = AnyWindowOf(threadId))
+                SendMessageTimeoutW(any, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+            return;
+        }
+        DWORD_PTR oldLimit = 0;
+        if (!SendMessageTimeoutW(marker.handle(), EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &oldLimit)) {
+            if (!marker.Exists()) continue;
+            throw DriverError(marker.Describe() + " did not answer within " + std::to_string(kAnswerTimeoutMs) + " ms");
+        }
+        const WPARAM mark = 0x70000000u + (++markerCount & 0xFFFFu);
+        if (!PostMessageW(marker.handle(), EM_SETLIMITTEXT, mark, 0)) continue;
+        bool seen = false;
+        WaitFor("the program to handle the messages posted to it (" + DescribeProcess(marker.ProcessId()) + ")", [&] {
+            DWORD_PTR limit = 0;
+            if (!marker.Exists()) return true;
+            seen = SendMessageTimeoutW(marker.handle(), EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &limit) &&
+                   limit == mark;
+            return seen;
+        });
+        if (!seen) continue;
+        PostMessageW(marker.handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(oldLimit), 0);
+        return;
+    }
+}
 
 void SettleThreadOf(const Window& window) {
     const DWORD threadId = window.ThreadId();
     if (threadId == 0) throw DriverError(window.Describe() + ": cannot wait for a window that is gone");
-    const Window marker = MarkerEditOf(threadId);
-    if (!marker) {
-        window.Send(WM_NULL);  // no edit to mark with: at least the thread is answering
-        return;
-    }
-    const auto oldLimit = static_cast<WPARAM>(marker.Send(EM_GETLIMITTEXT));
-    const WPARAM mark = 0x70000000u + (++markerCount & 0xFFFFu);
-    marker.Post(EM_SETLIMITTEXT, mark);
-    WaitFor("the program to handle the messages posted to " + window.Describe(),
-            [&] { return static_cast<WPARAM>(marker.Send(EM_GETLIMITTEXT)) == mark; });
-    marker.Post(EM_SETLIMITTEXT, oldLimit);
+    SettleThread(threadId);
 }
 
 }  // namespace e2e

@@ -70,7 +70,8 @@ public:
 
     // Actions. Each posts its messages; those marked "settles" then wait until the program handled them.
     void PostClick() const;  // BM_CLICK, returns at once (for a click that blocks in a long command)
-    void Click() const;      // BM_CLICK, settles (a modal dialog or box it opens does not block this)
+    void Click() const;      // BM_CLICK, settles (a modal dialog or box it opens does not block this,
+                             // and the button may close its own window)
     void SetChecked(bool checked) const;  // clicks when needed and waits for the new state
     void ClickAt(int x, int y) const;  // left button down and up at a client point, settles
     void Type(std::string_view utf8) const;  // one WM_CHAR per UTF-16 unit ("\b" is Backspace), settles
@@ -99,6 +100,7 @@ void PrintTo(const Window& window, std::ostream* out);
 // ones posted to its other windows). Works while the program runs a modal loop (a dialog or a message
 // box), since those loops dispatch posted messages too.
 void SettleThreadOf(const Window& window);
+void SettleThread(DWORD threadId);  // the same, for a thread whose window may be gone by now
 
 // How long one sent message may take before the driver calls the program unresponsive.
 inline constexpr UINT kAnswerTimeoutMs = 5000;
