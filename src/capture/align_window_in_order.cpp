@@ -13,6 +13,9 @@ namespace capture {
 namespace {
 
 // The folder-window buttons in taskbar order; the button at index 0 is not one of the windows'.
+// The listing goes into edit 1002 once, after the last button: the command runs without a message
+// loop, so the edit could not show it growing anyway, and an edit lays out its whole text on every
+// change, which made a hundred buttons cost seconds.
 TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
     const TaskbarButtonReader reader(toolbar);
     const int count = reader.ButtonCount();
@@ -22,8 +25,8 @@ TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
         const TaskbarButton button = reader.Read(index);
         rows.AddButton(button.handle, button.className);
         listing += TaskbarListingLine(index, button.className, button.handle, button.title);
-        SetDlgItemTextA(mainWindow, control::kTaskbarListing, listing.c_str());
     }
+    if (count > 1) SetDlgItemTextA(mainWindow, control::kTaskbarListing, listing.c_str());
     return rows;
 }
 

@@ -72,6 +72,10 @@ void CaptureWindows() {
     if (!MayWriteListFile(fullPath)) return;
 
     FolderWindowWalk walk = WalkFolderWindows();
+    if (!walk.listOpened) {
+        win32::ShowMessageBox(MainWindow(), text::kShellListUnusableText, text::kCaptureCaption, MB_ICONWARNING);
+        return;
+    }
     const TaskbarOrder order = AlignWindowInOrder(MainWindow(), walk.records);
     SortByTaskbarPosition(walk.records);
 

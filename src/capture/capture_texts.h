@@ -17,6 +17,9 @@ inline constexpr char kDoneText[] = "完了しました";
 // A list file that could not be created or written for another reason than a refused access (held
 // open by another program, a full disk): told like the refused access, never as a success.
 inline constexpr char kFileNotWrittenText[] = "ファイルに書き込めませんでした\n保存できませんでした";
+// A shell whose window list cannot be had at all: a snapshot of it would hold no window, so none is
+// saved over the list that may stand there.
+inline constexpr char kShellListUnusableText[] = "ウィンドウの一覧を取得できませんでした\n保存できませんでした";
 // A shell whose taskbar has no toolbar of buttons to read: the windows keep the shell list's order.
 inline constexpr char kTaskbarUnreadableText[] = "タスクバーの並び順を読み取れませんでした\nウィンドウリストの順に保存します";
 

@@ -44,6 +44,7 @@ FolderWindowWalk WalkFolderWindows() {
     const ShellWindowList list = ShellWindowList::Open();
     const long count = list.Count();
     FolderWindowWalk walk;
+    walk.listOpened = list.IsOpen();
     walk.records.reserve(static_cast<size_t>(count));
     for (long index = 0; index < count; ++index) {
         const ComPtr<IWebBrowser2> browser = list.Browser(index);

@@ -1,6 +1,7 @@
 // The capture command inside the test process, with every message box recorded and answered by the
-// test. Wine's own shell lists no windows, so these captures record none; what is checked here is the
-// guarding of an existing file, the reports (texts, captions, box types) and what the command writes.
+// test. The stand-in shell runs with an empty desktop, so these captures record no window; what is
+// checked here is the guarding of an existing file, the reports (texts, captions, box types) and what the
+// command writes.
 #include "capture/capture_command.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "app/control_ids.h"
 #include "capture/capture_texts.h"
+#include "control/standin_control.h"
 #include "fake_taskbar.h"
 #include "unit/app/main_window_session.h"
 #include "win32/message_box.h"
@@ -52,6 +54,10 @@ const std::string kOldList = Utf16FileBytes(L"old\r\n0\r\n");
 class CaptureCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_TRUE(shell.running());
+        standin::Faults faults;
+        faults.noTaskbarChain = true;  // as Wine's own taskbar: a FakeTaskbar brings the toolbar
+        ASSERT_TRUE(shell.SetFaults(faults));
         boxes.clear();
         answer = IDOK;
         win32::SetMessageBoxHookForTests(AnswerBox);
@@ -87,6 +93,7 @@ protected:
         EXPECT_EQ(session.Text(control::kListText), "スナップ 1\r\n0\r\n");
     }
 
+    standin::Shell shell;
     TemporaryFolder folder;
     MainWindowSession session;
 };
@@ -183,7 +190,20 @@ TEST_F(CaptureWithTaskbarTest, RefusedAccessIsReportedAsLockedWithoutIcon) {
     EXPECT_EQ(session.Text(control::kListText), "before");
 }
 
-// Wine's own taskbar has no toolbar of buttons.
+// A shell whose window list cannot be created would give a snapshot of nothing: it is not saved, in any
+// overwrite mode, and no other box follows.
+TEST_F(CaptureCommandTest, AWindowListThatCannotBeCreatedSavesNothing) {
+    standin::Faults faults;
+    faults.listCreationFails = true;
+    ASSERT_TRUE(shell.SetFaults(faults));
+    WriteWholeFile(ListPath(), kOldList);
+    session.Select(control::kOverwriteMode, 1);
+    CaptureWindows();
+    EXPECT_EQ(boxes, std::vector<Box>{BoxOf(text::kShellListUnusableText, text::kCaptureCaption, MB_ICONWARNING)});
+    ExpectNothingChanged();
+}
+
+// The stand-in's taskbar without its toolbar chain, as Wine's own taskbar has it.
 TEST_F(CaptureCommandTest, ATaskbarThatCannotBeReadIsToldOnceWhenReporting) {
     CaptureWindows();
     EXPECT_EQ(boxes, (std::vector<Box>{BoxOf(text::kTaskbarUnreadableText, text::kCaptureCaption, MB_OK), DoneBox()}));
