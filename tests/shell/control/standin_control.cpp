@@ -182,10 +182,6 @@ std::optional<ProgramCensus> Shell::TakeProgramCensus(bool countGdiObjects) {
     return ProgramCensus{census.gdiObjects, static_cast<double>(census.cpuTime) / 1e7, FromWire(census.memory)};
 }
 
-ProcessMemory Shell::Memory() const {
-    Exchange exchange(wire::Op::ShellMemory);
-    return SUCCEEDED(exchange.Run()) ? FromWire(exchange.reply->memory) : ProcessMemory{};
-}
 
 std::vector<HWND> Shell::ListedWindows() const { return HandlesOf(wire::Op::ListedWindows); }
 

@@ -146,8 +146,6 @@ public:
     // process has the COM server loaded. Counting GDI objects scans the whole GDI handle table (some
     // milliseconds of the program's processor time).
     static std::optional<ProgramCensus> TakeProgramCensus(bool countGdiObjects);
-    // The shell process's own memory; all zero when the shell does not answer.
-    ProcessMemory Memory() const;
 
     // Every window of the shell (taskbar excluded) in the order they were opened.
     std::vector<WindowState> Dump() const;

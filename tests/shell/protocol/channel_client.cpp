@@ -1,7 +1,5 @@
 #include "protocol/channel_client.h"
 
-#include <psapi.h>
-
 #include <cstring>
 
 namespace standin::wire {
@@ -62,13 +60,6 @@ DWORD ShellProcessId() {
 Usage* SharedUsage() {
     Section* section = Channel().section;
     return section ? &section->usage : nullptr;
-}
-
-Memory MemoryOfThisProcess() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return Memory{};
-    return Memory{counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
 }
 
 Request MakeRequest(Op op, HWND window, int32_t number) {

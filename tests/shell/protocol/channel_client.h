@@ -17,9 +17,6 @@ HRESULT Call(const Request& request, Reply& reply);
 // The usage block of the shared section, or nullptr when it cannot be mapped.
 Usage* SharedUsage();
 
-// GetProcessMemoryInfo of the calling process.
-Memory MemoryOfThisProcess();
-
 // A zero-filled request for op, for callers that set a field or two.
 Request MakeRequest(Op op, HWND window = nullptr, int32_t number = 0);
 

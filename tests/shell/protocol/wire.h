@@ -47,7 +47,6 @@ enum class Op : uint32_t {
     Describe,      // number: index in opening order; answers state, S_FALSE past the end
     ListedWindows, // answers handles
     TaskbarWindows,// answers handles
-    ShellMemory,   // answers memory: the shell process's own
     Quit,
 };
 
@@ -122,7 +121,6 @@ struct Reply {
     WINDOWPLACEMENT placement;
     Handles handles;
     State state;
-    Memory memory;
     wchar_t text[kTextCapacity];
 };
 

@@ -1,6 +1,7 @@
 #include "server/program_census.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include "protocol/channel_client.h"
 
@@ -17,6 +18,13 @@ int32_t CountLiveGdiObjects() {
     return live;
 }
 
+wire::Memory MemoryOfThisProcess() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return wire::Memory{};
+    return wire::Memory{counters.WorkingSetSize, counters.PeakWorkingSetSize, counters.PagefileUsage};
+}
+
 uint64_t CpuTimeOfThisProcess() {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
@@ -29,7 +37,7 @@ uint64_t CpuTimeOfThisProcess() {
 void TakeCensus(wire::Census& census) {
     census.gdiObjects = census.countGdiObjects ? CountLiveGdiObjects() : -1;
     census.cpuTime = CpuTimeOfThisProcess();
-    census.memory = wire::MemoryOfThisProcess();
+    census.memory = MemoryOfThisProcess();
 }
 
 DWORD WINAPI ServeCensus(void*) {

@@ -1,5 +1,4 @@
 // What the test control asks: arrange windows, the taskbar and faults, and describe everything.
-#include "protocol/channel_client.h"
 #include "shell/request_handlers.h"
 #include "shell/shell_context.h"
 #include "shell/shell_window.h"
@@ -92,10 +91,6 @@ void OnListedWindows(const wire::Request&, wire::Reply& reply) {
 
 void OnTaskbarWindows(const wire::Request&, wire::Reply& reply) {
     PutHandles(Context().taskbar.Order(), reply);
-}
-
-void OnShellMemory(const wire::Request&, wire::Reply& reply) {
-    reply.memory = wire::MemoryOfThisProcess();
 }
 
 void OnQuit(const wire::Request&, wire::Reply&) {

@@ -31,7 +31,6 @@ void OnSetFaults(const wire::Request& request, wire::Reply& reply);
 void OnDescribe(const wire::Request& request, wire::Reply& reply);
 void OnListedWindows(const wire::Request& request, wire::Reply& reply);
 void OnTaskbarWindows(const wire::Request& request, wire::Reply& reply);
-void OnShellMemory(const wire::Request& request, wire::Reply& reply);
 void OnQuit(const wire::Request& request, wire::Reply& reply);
 
 }  // namespace standin
