@@ -1,0 +1,166 @@
+// The restore ("ウィンドウを反映") against the stand-in shell: which folders are launched, what happens to
+// the windows that are open already, and what the user is told. Every scenario ends by comparing every
+// window of the shell (path, class, normal rectangle, show state, view mode) with what it must be.
+#include "restore_steps.h"
+
+namespace e2e {
+namespace {
+
+using standin::WindowKind;
+
+class RestoreWindows : public RestoreScenario {
+protected:
+    void RestoreAWindowThatComesLate(DWORD launchDelayMs, unsigned timeoutMs);
+};
+
+constexpr RECT kLeft{10, 20, 810, 620};
+constexpr RECT kRight{200, 150, 1000, 700};
+constexpr RECT kSmall{50, 60, 450, 460};
+constexpr RECT kWide{300, 30, 1250, 500};
+
+TEST_F(RestoreWindows, IntoAnEmptyDesktopEveryRecordOpensAsCaptured) {
+    const std::vector<ExpectedRecord> records{
+        Record(MakeFolder("alpha"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
+        Record(MakeFolder("beta"), WindowKind::Explorer, kRight, SW_SHOWMAXIMIZED, 6),
+        Record(MakeFolder("写真 2024"), WindowKind::Folder, kSmall, SW_SHOWMINIMIZED, 3),
+        Record(MakeFolder("delta"), WindowKind::Explorer, kWide, SW_SHOWMINIMIZED, 2, WPF_RESTORETOMAXIMIZED),
+    };
+    StartWithList(records);
+    Control(id::kListTitle).TypeOver("before");
+
+    Restore({Done()});
+
+    ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1]), AsRecorded(records[2]), AsRecorded(records[3])});
+    EXPECT_EQ(Control(id::kListTitle).Text(), "restore");
+}
+
+TEST_F(RestoreWindows, YesClosesTheOpenFolderWindowsAndOpensEveryRecord) {
+    const std::vector<ExpectedRecord> records{
+        Record(MakeFolder("alpha"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
+        Record(MakeFolder("beta"), WindowKind::Explorer, kRight, SW_SHOWNORMAL, 6),
+    };
+    OpenWindow(records[0]);  // already showing a recorded folder: replaced all the same
+    OpenWindow(Record(MakeFolder("other"), WindowKind::Explorer, kSmall));
+    StartWithList(records);
+
+    Restore({Question(IDYES), Done()});
+
+    ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1])});
+}
+
+TEST_F(RestoreWindows, NoKeepsTheOpenWindowsAndSkipsAsManyRecordsAsWindowsShowTheirFolder) {
+    const std::wstring alpha = MakeFolder("alpha");
+    const ExpectedRecord firstOpen = Record(alpha, WindowKind::Folder, kSmall, SW_SHOWNORMAL, 2);
+    const ExpectedRecord secondOpen = Record(alpha, WindowKind::Explorer, kWide, SW_SHOWNORMAL, 3);
+    OpenWindow(firstOpen);
+    OpenWindow(secondOpen);
+    const std::vector<ExpectedRecord> records{
+        Record(alpha, WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
+        Record(alpha, WindowKind::Folder, kRight, SW_SHOWNORMAL, 5),
+        Record(alpha, WindowKind::Explorer, kRight, SW_SHOWMAXIMIZED, 6),
+        Record(MakeFolder("beta"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 1),
+    };
+    StartWithList(records);
+
+    Restore({Question(IDNO), Counted(restore_text::kAlreadyOpen, 2)});
+
+    ExpectDesktop({AsRecorded(firstOpen), AsRecorded(secondOpen), AsRecorded(records[2]), AsRecorded(records[3])});
+}
+
+TEST_F(RestoreWindows, CancelLeavesTheDesktopAndTheTitleAlone) {
+    const ExpectedRecord open = Record(MakeFolder("alpha"), WindowKind::Explorer, kSmall, SW_SHOWMAXIMIZED, 2);
+    OpenWindow(open);
+    StartWithList({Record(MakeFolder("beta"), WindowKind::Folder, kLeft)});
+    Control(id::kListTitle).TypeOver("mine");
+
+    Restore({Question(IDCANCEL)});
+
+    ExpectDesktop({AsRecorded(open)});
+    EXPECT_EQ(Control(id::kListTitle).Text(), "mine");
+}
+
+TEST_F(RestoreWindows, AFolderThatNoLongerExistsIsNotOpened) {
+    const std::vector<ExpectedRecord> records{
+        Record(folder.PathOf("gone"), WindowKind::Folder, kLeft),
+        Record(MakeFolder("here"), WindowKind::Explorer, kRight, SW_SHOWNORMAL, 4),
+    };
+    StartWithList(records);
+
+    Restore({Counted(restore_text::kNotOpened, 1)});
+
+    ExpectDesktop({AsRecorded(records[1])});
+}
+
+// The shell brings the window up only after the restore has stopped waiting for it: the restore loses
+// it, says so with its hint, and the window stays where the shell put it, minimised as it was launched.
+void RestoreWindows::RestoreAWindowThatComesLate(DWORD launchDelayMs, unsigned timeoutMs) {
+    const ExpectedRecord record = Record(MakeFolder("late"), WindowKind::Explorer, kLeft, SW_SHOWNORMAL, 4);
+    ASSERT_TRUE(shell.SetLaunchDelay(launchDelayMs));
+    StartWithList({record}, {.timeoutMs = timeoutMs});
+
+    Restore({Counted(restore_text::kLost, 1, restore_text::kLostHint)});
+
+    WaitForWindowCount(1);
+    ExpectDesktop({{record.path, WindowKind::Explorer, ShellPlace(0), SW_SHOWMINIMIZED, false, 1}});
+}
+
+TEST_F(RestoreWindows, AShellSlowerThanTheTimeOutLosesTheWindowAndSuggestsALongerOne) {
+    RestoreAWindowThatComesLate(1500, 300);
+}
+
+TEST_F(RestoreWindows, TimeOutZeroLooksOnceAndLosesAWindowThatIsNotThereYet) { RestoreAWindowThatComesLate(500, 0); }
+
+TEST_F(RestoreWindows, WithReportingOffNoBoxIsShownAtAll) {
+    const std::vector<ExpectedRecord> records{
+        Record(folder.PathOf("gone"), WindowKind::Folder, kLeft),
+        Record(MakeFolder("here"), WindowKind::Folder, kRight, SW_SHOWMAXIMIZED, 5),
+    };
+    StartWithList(records, {.reportResults = false});
+
+    Restore({});
+
+    ExpectDesktop({AsRecorded(records[1])});
+}
+
+// A browser window met while matching is counted, but that count has no box of its own: here a launch
+// brings no window up, the search passes the browser and finds a folder window that would not close.
+TEST_F(RestoreWindows, ABrowserWindowMetWhileMatchingShowsNoBox) {
+    const ExpectedRecord record = Record(MakeFolder("alpha"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4);
+    OpenWindow(Record(record.path, WindowKind::Folder, kSmall, SW_SHOWMINIMIZED, 2), standin::CloseResponse::Ignore);
+    standin::WindowSpec page;
+    page.kind = WindowKind::Browser;
+    page.url = L"http://example.invalid/index.html";
+    ASSERT_TRUE(shell.Open(page));
+    standin::Faults faults;
+    faults.launchesFail = true;
+    ASSERT_TRUE(shell.SetFaults(faults));
+    StartWithList({record}, {.timeoutMs = 300});
+
+    Restore({Question(IDYES)});
+
+    ExpectDesktop({AsRecorded(record), {L"", WindowKind::Browser, page.normal, SW_SHOWNORMAL, false, 0}});
+}
+
+TEST_F(RestoreWindows, AMissingListFileIsAWarning) {
+    StartPavorin();
+    Control(id::kListNumber).TypeOver("4");
+    Restore({{restore_text::kFileErrorCaption, restore_text::kNoFile, true}});
+    ExpectDesktop({});
+}
+
+// Held open elsewhere, the list cannot be read: the command says so and ends before it asks or closes
+// anything, and the program goes on.
+TEST_F(RestoreWindows, AListFileThatCannotBeOpenedEndsTheCommandWithAFileError) {
+    const ExpectedRecord open = Record(MakeFolder("alpha"), WindowKind::Folder, kSmall);
+    OpenWindow(open);
+    StartWithList({Record(MakeFolder("beta"), WindowKind::Folder, kLeft)}, {.reportResults = false});
+    const FileLock lock = folder.HoldOpenExclusively("lists1.txt");
+
+    Restore({{restore_text::kFileErrorCaption, restore_text::kUnreadable, true}});
+
+    ExpectDesktop({AsRecorded(open)});
+    EXPECT_TRUE(app().IsRunning());
+}
+
+}  // namespace
+}  // namespace e2e
