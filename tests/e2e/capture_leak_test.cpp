@@ -1,65 +1,18 @@
 // A capture releases everything it takes: the handles of its own process (the shell's process, files),
 // the block it commits inside the shell's process for every taskbar read, and the shell's objects,
 // strings and variants. A hundred captures must leave all of it where it was.
-#include <winternl.h>
-
-#include <cstring>
-#include <vector>
-
 #include "capture_steps.h"
+#include "driver/process_resources.h"
 
 namespace e2e {
 namespace {
-
-// The system's handle table (SystemHandleInformation), one row per open handle of any process; the
-// per-process counters of GetProcessHandleCount are not kept by Wine.
-struct HandleRow {
-    ULONG processId;
-    UCHAR objectType;
-    UCHAR flags;
-    USHORT handle;
-    PVOID object;
-    ACCESS_MASK access;
-};
-constexpr SYSTEM_INFORMATION_CLASS kSystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
-constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
-
-size_t HandleCountOf(DWORD processId) {
-    std::vector<unsigned char> table(1 << 20);
-    NTSTATUS status;
-    while ((status = NtQuerySystemInformation(kSystemHandleInformation, table.data(),
-                                              static_cast<ULONG>(table.size()), nullptr)) == kInfoLengthMismatch) {
-        table.resize(table.size() * 2);
-    }
-    if (status != 0) throw DriverError("the system's handle table cannot be read: " + Hex(status));
-    ULONG rows = 0;
-    std::memcpy(&rows, table.data(), sizeof rows);
-    const auto* row = reinterpret_cast<const HandleRow*>(table.data() + sizeof(ULONG_PTR));
-    size_t count = 0;
-    for (ULONG i = 0; i < rows; ++i) count += row[i].processId == processId ? 1 : 0;
-    return count;
-}
-
-// Private memory committed in the process (what a kept remote block adds to, a page at a time).
-size_t CommittedBytesOf(DWORD processId) {
-    const win32::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
-    if (!process) throw DriverError("cannot open process " + std::to_string(processId));
-    size_t total = 0;
-    MEMORY_BASIC_INFORMATION region;
-    const char* address = nullptr;
-    while (VirtualQueryEx(process.get(), address, &region, sizeof region) == sizeof region) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-        address = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
-    }
-    return total;
-}
 
 struct ProcessUsage {
     size_t handles = 0;
     size_t committedBytes = 0;
 };
 
-ProcessUsage UsageOf(DWORD processId) { return {HandleCountOf(processId), CommittedBytesOf(processId)}; }
+ProcessUsage UsageOf(DWORD processId) { return {KernelHandleCount(processId), CommittedPrivateBytes(processId)}; }
 
 void PrintTo(const ProcessUsage& usage, std::ostream* out) {
     *out << usage.handles << " handles, " << usage.committedBytes << " bytes committed";

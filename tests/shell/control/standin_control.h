@@ -57,9 +57,9 @@ struct Faults {
     // CoCreateInstance(CLSID_ShellWindows) fails with E_FAIL.
     bool listCreationFails = false;
     // IShellWindows::Item(VT_I4 i) answers E_FAIL (and no object) for these indexes.
-    std::vector<int> failingItems;
+    std::vector<int> failingItems = {};
     // QueryService(SID_SFolderView, IID_IFolderView) fails for these windows even when they are folders.
-    std::vector<HWND> noFolderView;
+    std::vector<HWND> noFolderView = {};
     // This window is destroyed right after the next get_Count answer (it vanishes before Item).
     HWND vanishAfterNextCount = nullptr;
     // Shell_TrayWnd stays, but its ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32 chain is gone.

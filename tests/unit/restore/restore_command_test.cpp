@@ -153,23 +153,17 @@ TEST_F(RestoreCommand, CancelAtTheQuestionLeavesEverythingAsItWas) {
 
 TEST_F(RestoreCommand, YesClosesTheFolderWindowsAndNoKeepsThem) {
     WriteList(u"my title\r\n0\r\n");
-    const LocalFolderWindow kept;
-    answer = IDNO;
-    Restore();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, kQuestion);
-    EXPECT_EQ(boxes[1].text, kDone);
-    EXPECT_TRUE(IsWindow(kept.get()));
-    EXPECT_EQ(session.Text(control::kListTitle), "my title");
-
-    session.SetText(control::kListTitle, "before");
-    answer = IDYES;
-    Restore();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, kQuestion);
-    EXPECT_EQ(boxes[1].text, kDone);
-    EXPECT_FALSE(IsWindow(kept.get()));
-    EXPECT_EQ(session.Text(control::kListTitle), "my title");
+    const LocalFolderWindow open;
+    for (const int reply : {IDNO, IDYES}) {
+        session.SetText(control::kListTitle, "before");
+        answer = reply;
+        Restore();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[0].text, kQuestion);
+        EXPECT_EQ(boxes[1].text, kDone);
+        EXPECT_EQ(IsWindow(open.get()) != FALSE, reply == IDNO);
+        EXPECT_EQ(session.Text(control::kListTitle), "my title");
+    }
 }
 
 // The file promises three records and holds two complete ones and a broken third: the two are launched,
