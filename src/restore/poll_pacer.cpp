@@ -8,11 +8,12 @@
 #ifndef PAVORIN_POLL_WITHOUT_PAUSE
 namespace {
 constexpr UINT kResolutionMs = 1;
+constexpr DWORD kPauseMs = 4;
 }
 
 PollPacer::PollPacer() { timeBeginPeriod(kResolutionMs); }
 PollPacer::~PollPacer() { timeEndPeriod(kResolutionMs); }
-void PollPacer::Pause() { Sleep(kResolutionMs); }
+void PollPacer::Pause() { Sleep(kPauseMs); }
 #else
 PollPacer::PollPacer() = default;
 PollPacer::~PollPacer() = default;
