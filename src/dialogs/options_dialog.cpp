@@ -12,16 +12,17 @@ namespace {
 
 constexpr SIZE kOuterSize{460, 184};
 
-// The dialog ends its nested loop with a quit message of its own. A quit that arrives without it (the main
-// window was destroyed underneath, which posts the program's own quit) must reach the main loop too, or
-// the program would wait for ever with no window left.
+// The dialog ends its nested loop with a quit message of its own, queued like any posted message: the
+// thread's single quit flag (PostQuitMessage) would merge with the program's own quit when the main
+// window is closed right behind OK. A quit that arrives without the dialog's (the main window was
+// destroyed underneath) must reach the main loop too, or the program would wait for ever with no window.
 bool dialogPostedQuit = false;
 
 void CloseOptionsDialog(HWND dialog, int code) {
     EnableWindow(GetWindow(dialog, GW_OWNER), TRUE);
     DestroyWindow(dialog);
     dialogPostedQuit = true;
-    PostQuitMessage(code);
+    PostMessageA(nullptr, WM_QUIT, static_cast<WPARAM>(code), 0);
 }
 
 void OnInitDialog(HWND dialog) {

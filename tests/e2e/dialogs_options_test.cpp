@@ -102,6 +102,27 @@ TEST_F(OptionsDialog, ClosingTheProgramWhileItIsOpenEndsItCleanly) {
     EXPECT_EQ(SavedAtExit(), "-1\t0 0 0 -1 0 1 0 1 1 0 500") << "the options were not stored: no OK";
 }
 
+// OK and a request to close the program queued right behind it, both waiting before the program reads
+// either: the dialog's quit and the program's each end their own loop, and the program ends.
+TEST_F(OptionsDialog, OkWithAClosingQueuedBehindItStoresTheOptionsAndEnds) {
+    StartPavorin();
+    Control(id::kSaveState).SetChecked(true);
+    const Window dialog = Open();
+    dialog.Control(id::kDefaults).Click();
+    dialog.Control(id::kOpenAsFolder).Click();
+    {
+        const win32::UniqueKernelHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, dialog.ThreadId()));
+        ASSERT_TRUE(thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1));
+        dialog.Control(id::kOk).PostClick();
+        app().Close();
+        ResumeThread(thread.get());
+    }
+    const std::optional<DWORD> code = app().WaitForExit();
+    ASSERT_TRUE(code.has_value()) << "the program still runs with no window";
+    EXPECT_EQ(*code, 0u);
+    EXPECT_EQ(folder.Read("Pavorin.ini").value_or("(no file)"), "-1\t0 0 0 -1 0 2 0 -1 -1 0 500");
+}
+
 TEST_F(OptionsDialog, OkAfterTheDefaultButtonStoresTheStartValues) {
     StartWithChosenOptions();
     const Window dialog = Open();
