@@ -13,11 +13,13 @@ std::string IntegerText(int32_t value) { return NumberToText(static_cast<double>
 int32_t FieldNumber(std::string_view field) { return ToInt32(TextToNumber(field)); }
 
 // The reader takes the box's text back as one field only if nothing in it ends a field or opens a quote;
-// anything else would shift every later value on the next start.
+// anything else would shift every later value on the next start, so it is written as the number the
+// reader takes from its first field ("\"9\"" is 9, "1 2" is 1).
 std::string ListNumberField(const std::string& boxText) {
     constexpr std::string_view kFieldBreakers(" \t,\"\r\n\0", 7);
     if (!boxText.empty() && boxText.find_first_of(kFieldBreakers) == std::string::npos) return boxText;
-    return IntegerText(FieldNumber(boxText));
+    const std::vector<std::string> fields = SplitSettingsFields(boxText, 1);
+    return IntegerText(fields.empty() ? 0 : FieldNumber(fields.front()));
 }
 
 class FieldScanner {

@@ -1,5 +1,6 @@
 #include "capture/folder_window_walk.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "capture/shell_windows.h"
@@ -45,7 +46,9 @@ FolderWindowWalk WalkFolderWindows() {
     const long count = list.Count();
     FolderWindowWalk walk;
     walk.listOpened = list.IsOpen();
-    walk.records.reserve(static_cast<size_t>(count));
+    // The count comes from the shell's process: room is made for a real desktop's windows at most.
+    constexpr long kMostRecordsReserved = 1024;
+    walk.records.reserve(static_cast<size_t>(std::clamp(count, 0L, kMostRecordsReserved)));
     for (long index = 0; index < count; ++index) {
         const ComPtr<IWebBrowser2> browser = list.Browser(index);
         ComPtr<IFolderView> view;

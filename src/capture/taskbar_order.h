@@ -2,6 +2,7 @@
 // The order of the folder windows on the taskbar, worked out from the taskbar's buttons: every button
 // of a folder window (CabinetWClass or ExploreWClass) becomes a row with the window's handle, its place
 // among the folder-window buttons and its class flag; each captured record then takes its window's row.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,9 +28,12 @@ struct TaskbarRow {
 };
 
 class TaskbarRows {
+    static constexpr size_t kMostRowsReserved = 1024;
+
 public:
-    // Room for every button, so that adding a row never grows the table.
-    explicit TaskbarRows(size_t buttonCount) { rows_.reserve(buttonCount); }
+    // Room for every button of any real taskbar, so that adding a row rarely grows the table. The count
+    // comes from the shell's process: an absurd one makes room for kMostRowsReserved rows only.
+    explicit TaskbarRows(size_t buttonCount) { rows_.reserve(std::min(buttonCount, kMostRowsReserved)); }
 
     // The next button in taskbar order. A button without a window or of another class takes no row.
     void AddButton(uint32_t handle, std::string_view className);

@@ -9,6 +9,7 @@
 inline constexpr int kSignificantDigits = 15;
 
 // The value as 0.d1d2...d15 x 10^exponent, rounded half up on what is left after the fifteenth digit.
+// Infinity and not-a-number have no digits; they come out as 0 (the program only converts finite values).
 struct DecimalDigitsResult {
     std::array<char, kSignificantDigits> digits{};  // '0'..'9'
     int exponent = 0;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 
@@ -74,7 +75,7 @@ std::string LayOut(const DecimalDigitsResult& number) {
 
 DecimalDigitsResult DecimalDigits(double value) {
     DecimalDigitsResult result;
-    if (value == 0) {
+    if (value == 0 || !std::isfinite(value)) {
         result.digits.fill('0');
         return result;
     }

@@ -12,9 +12,13 @@ struct WindowCountWait {
 // readCount() gives the shell's window count, readTick() a millisecond tick that wraps at 2^32, pause()
 // rests briefly. Elapsed time is the unsigned difference of two ticks, so the wrap of the tick counter
 // neither ends a wait early nor stretches it.
+// A time-out of 2^31 ms or more (a negative number typed into the options, stored as its bit pattern)
+// reads the count once: the deadline, start plus time-out, lands behind the start tick, which settings
+// files have always meant as "do not wait", and waiting for weeks would only freeze the program.
 template <typename ReadCount, typename ReadTick, typename Pause>
 WindowCountWait WaitForWindowCount(int32_t knownCount, uint32_t timeoutMs, ReadCount readCount, ReadTick readTick,
                                    Pause pause) {
+    if (timeoutMs > static_cast<uint32_t>(INT32_MAX)) timeoutMs = 0;
     const uint32_t start = readTick();
     for (;;) {
         const int32_t current = readCount();

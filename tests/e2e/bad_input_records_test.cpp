@@ -1,6 +1,7 @@
 // Single fields of a list file that the program never writes so: a path too long for any folder, a
-// placement or a view line without its colon, a URL length that is no number. The preview shows them as they stand, the
-// restore does what it can with them and says what it could not do, and the file stays as it was.
+// placement or a view line without its colon, a URL length that is no number. The preview shows them as
+// they stand, the restore does what it can with them and says what it could not do, and the file stays as
+// it was.
 #include "restore_steps.h"
 
 namespace e2e {

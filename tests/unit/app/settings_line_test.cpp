@@ -64,8 +64,9 @@ TEST(SettingsLineWriter, WritesAListNumberThatWouldNotReadBackAsOneFieldAsItsNum
     const struct {
         std::string box;
         std::string written;
-    } cases[] = {{"", "0"}, {" 7", "7"}, {"7 ", "7"}, {"1 2", "1"}, {"\t3", "3"},  {"4,5", "4"},
-                 {"\"", "0"}, {"\"9\"", "0"}, {"8\r\n", "8"}, {"6\n", "6"}, {"5\r", "5"}, {"a b", "0"}};
+    } cases[] = {{"", "0"},       {" 7", "7"},          {"7 ", "7"},    {"1 2", "1"},   {"\t3", "3"},
+                 {"4,5", "4"},    {"\"", "0"},          {"\"9\"", "9"},  {"\"-3\" 4", "-3"}, {"8\r\n", "8"},
+                 {"6\n", "6"},    {"5\r", "5"},          {"a b", "0"}};
     for (const auto& c : cases) {
         Settings s;
         s.listNumber = c.box;

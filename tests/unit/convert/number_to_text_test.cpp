@@ -21,8 +21,10 @@ void ExpectTexts(std::initializer_list<TextCase> cases) {
 
 }  // namespace
 
-TEST(DecimalDigits, ZeroOfEitherSignIsFifteenZerosWithoutSign) {
-    for (double zero : {0.0, -0.0}) {
+TEST(DecimalDigits, ZeroOfEitherSignAndValuesWithoutDigitsAreFifteenZerosWithoutSign) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    for (double zero : {0.0, -0.0, kInfinity, -kInfinity, std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(NumberToText(zero), "0");
         const DecimalDigitsResult r = DecimalDigits(zero);
         EXPECT_EQ(DigitsOf(r), "000000000000000");
         EXPECT_EQ(r.exponent, 0);

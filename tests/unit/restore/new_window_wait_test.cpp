@@ -78,6 +78,21 @@ TEST(WaitForWindowCount, TimeOutZeroReadsTheCountOnce) {
     EXPECT_EQ(shell.pauses, 0);
 }
 
+TEST(WaitForWindowCount, ATimeOutOfHalfTheTickRangeOrMoreReadsTheCountOnce) {
+    for (const uint32_t timeoutMs : {0x80000000u, 4294967291u, UINT32_MAX}) {
+        FakeShell shell;
+        shell.now = 1000;
+        const WindowCountWait result = shell.Wait(4, timeoutMs);
+        EXPECT_FALSE(result.grew);
+        EXPECT_EQ(shell.countReads, 1) << timeoutMs;
+        EXPECT_EQ(shell.pauses, 0) << timeoutMs;
+    }
+    FakeShell longest;
+    longest.stepMs = 1 << 20;
+    longest.Wait(4, 0x7FFFFFFFu);
+    EXPECT_EQ(longest.pauses, 2048) << "the longest time-out still waits";
+}
+
 TEST(WaitForWindowCount, TheWrapOfTheTickCounterNeitherEndsTheWaitEarlyNorStretchesIt) {
     FakeShell shell;
     shell.now = UINT32_MAX - 99;  // the deadline lies past the wrap
