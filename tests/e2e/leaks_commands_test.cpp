@@ -72,9 +72,10 @@ TEST_F(Leaks, AHundredCapturesAndRestoresLeaveHoldingsFlat) {
     // One handle, window or GDI object kept per command would add about two hundred.
     EXPECT_LE(after.handles, before.handles + 2);
     EXPECT_LE(after.userObjects, before.userObjects + 1);
-    // Wine's own font and brush caches (the message boxes draw with them) move the GDI count by a few
-    // objects either way over a run, leak or none.
-    EXPECT_LE(after.gdiObjects, before.gdiObjects + 8);
+    // Wine keeps GDI objects of its own in caches that fill over the first few dozen commands (seen: 3 to
+    // 11 more after a hundred cycles, ending at the same count each run); an object kept at every fourth
+    // command would still exceed this bound twice over.
+    EXPECT_LE(after.gdiObjects, before.gdiObjects + (kCycles - kWarmUpCycles) / 4);
     // A remote block kept per capture commits a page of 4 KiB in the shell: a hundred of them, 400 KiB.
     EXPECT_LE(after.shellCommitted, before.shellCommitted + 64 * 1024);
     // A list text or record array kept per command would add several KiB each time.
