@@ -68,7 +68,7 @@ void Measure(const MainWindowSession& session, int records, const std::string& f
         SetControlTextW(control::kListText, L"");
         layouts.push_back(TimedMs([&] { SetControlTextW(control::kListText, shown); }));
     }
-    std::string path;
+    std::wstring path;
     LocateListFile(path);
     for (int i = 0; i < kChanges; ++i) {
         reads.push_back(TimedMs([&] {

@@ -24,12 +24,16 @@ ensure_packages() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
   fi
-  if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-    log "generating the ja_JP.UTF-8 locale"
-    local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
-    $sudo locale-gen >/dev/null
-  fi
+  # ja_JP for code page 932, en_US for the scenarios that run under code page 1252.
+  local locale
+  for locale in ja_JP en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^$locale.utf8\$"; then
+      log "generating the $locale.UTF-8 locale"
+      local sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+      $sudo sed -i "s/^# *$locale.UTF-8/$locale.UTF-8/" /etc/locale.gen
+      $sudo locale-gen >/dev/null
+    fi
+  done
 }
 
 build_native() {
@@ -68,25 +72,30 @@ in_wine_session() {
   return $rc
 }
 
-prefix_stamp() { echo "$WINEPREFIX/.pavorin-prefix-v1"; }
+# The prefix of the scenarios that run under code page 1252 (tests/e2e/CMakeLists.txt names them).
+other_code_page_prefix() { echo "$WINEPREFIX-en_US"; }
 
-# A win64 prefix with code page 932, a proportional Japanese face for "ＭＳ Ｐゴシック", no window-manager
-# waits, and crashes as exit codes instead of a debugger dialog.
-ensure_prefix() {
-  [ -f "$(prefix_stamp)" ] && return 0
-  log "creating the Wine prefix $WINEPREFIX"
-  rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
+# make_prefix DIR LOCALE: a win64 prefix made under that locale, with a proportional Japanese face for
+# "ＭＳ Ｐゴシック", no window-manager waits, and crashes as exit codes instead of a debugger dialog.
+make_prefix() {
+  local stamp=$1/.pavorin-prefix-v1
+  [ -f "$stamp" ] && return 0
+  log "creating the Wine prefix $1 ($2)"
+  rm -rf "$1"
+  mkdir -p "$1"
   # Not through with_display: its persistent wineserver would keep "wineserver -w" waiting forever.
-  xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
+  WINEPREFIX=$1 LC_ALL=$2 xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
     set -e
     wine wineboot -i >/dev/null 2>&1
     wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
     wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
     wine reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug" /v Debugger /d "" /f >/dev/null 2>&1
     wineserver -w'
-  touch "$(prefix_stamp)"
+  touch "$stamp"
 }
+
+ensure_prefix() { make_prefix "$WINEPREFIX" ja_JP.UTF-8; }
+ensure_other_code_page_prefix() { make_prefix "$(other_code_page_prefix)" en_US.UTF-8; }
 
 # The stand-in Explorer shell (tests/shell): its controller, built into the Wine build.
 stand_in_ctl() { wine "$build_root/win/tests/shell/bin/standin_ctl.exe" "$@" </dev/null; }

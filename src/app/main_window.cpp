@@ -10,6 +10,7 @@
 #include "dialogs/version_dialog.h"
 #include "restore/restore_command.h"
 #include "textio/list_preview.h"
+#include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
 
 namespace {
@@ -20,13 +21,13 @@ HWND mainWindow = nullptr;
 // The large bold digits of the list-number box; kept until the window and its controls are gone.
 win32::UniqueFont listFont;
 
-void EnableTitleBox() { SendDlgItemMessageA(mainWindow, control::kListTitle, WM_ENABLE, TRUE, 0); }
-void DisableTitleBox() { SendDlgItemMessageA(mainWindow, control::kListTitle, WM_ENABLE, FALSE, 0); }
+void EnableTitleBox() { SendDlgItemMessageW(mainWindow, control::kListTitle, WM_ENABLE, TRUE, 0); }
+void DisableTitleBox() { SendDlgItemMessageW(mainWindow, control::kListTitle, WM_ENABLE, FALSE, 0); }
 
 // Modal: returns once the dialog has closed; the push-like check box then looks released again.
 void ShowOptions() {
     OpenOptionsDialog(mainWindow, "OptionDlg");
-    SendDlgItemMessageA(mainWindow, control::kOptionsButton, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendDlgItemMessageW(mainWindow, control::kOptionsButton, BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 // Modeless: the face button stays disabled while the dialog is open, which enables it again on closing.
@@ -54,14 +55,15 @@ constexpr CommandRoute kCommandRoutes[] = {
 void OnCreate(HWND window) {
     mainWindow = window;
     CreateMainWindowControls(window);
-    SendDlgItemMessageA(window, control::kReportResults, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageW(window, control::kReportResults, BM_SETCHECK, BST_CHECKED, 0);
     const Settings settings = SettingsFileExists() ? LoadSettings() : Settings{};
     listFont.reset(CreateProgramFont(28, FW_BOLD, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                      DEFAULT_QUALITY, FIXED_PITCH));
-    SendDlgItemMessageA(window, control::kListNumber, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.get()), 0);
-    SendDlgItemMessageA(window, control::kListNumber, EM_LIMITTEXT, 3, 0);
+    SendDlgItemMessageW(window, control::kListNumber, WM_SETFONT, reinterpret_cast<WPARAM>(listFont.get()), 0);
+    SendDlgItemMessageW(window, control::kListNumber, EM_LIMITTEXT, 3, 0);
     // Raises EN_CHANGE: the preview of the chosen list runs before the window is first shown.
-    SetDlgItemTextA(window, control::kListNumber, settings.listNumber.c_str());
+    SetDlgItemTextW(window, control::kListNumber,
+                    win32::BytesToWide(settings.listNumber, win32::kSettingsCodePage).c_str());
     FillComboBoxes(window, settings.overwriteMode, settings.showStateMode);
 }
 
@@ -94,23 +96,23 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_NCDESTROY: OnFinalDestroy(); break;
         default: break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 void RegisterMainWindowClass(HINSTANCE instance) {
-    const HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
-    const HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
+    const HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    const HICON smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
                                                           GetSystemMetrics(SM_CXSMICON),
                                                           GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    RegisterProgramWindowClass(instance, "NORMAL0", MainWindowProc, icon, smallIcon);
+    RegisterProgramWindowClass(instance, L"NORMAL0", MainWindowProc, icon, smallIcon);
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
     constexpr DWORD kStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     static_assert(kStyle == 0x10C80000);
-    return CreateWindowExA(0, "NORMAL0", "Pavorin", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 460, 510, nullptr, nullptr,
+    return CreateWindowExW(0, L"NORMAL0", L"Pavorin", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 460, 510, nullptr, nullptr,
                            instance, nullptr);
 }
 

@@ -16,8 +16,6 @@ HWND MainWindow();
 // UTF-16 text of a main-window control (WM_GETTEXT) and setting it (WM_SETTEXT).
 std::wstring ControlTextW(int controlId);
 void SetControlTextW(int controlId, std::wstring_view text);
-// The ANSI text of a control (the list-number box is read this way).
-std::string ControlTextA(int controlId);
 // BM_GETCHECK == BST_CHECKED.
 bool IsControlChecked(int controlId);
 // CB_GETCURSEL taken as a signed 16-bit value.

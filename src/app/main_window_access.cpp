@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "win32/text_conversion.h"
 
 std::wstring ControlTextW(int controlId) {
     const LRESULT length = SendDlgItemMessageW(MainWindow(), controlId, WM_GETTEXTLENGTH, 0, 0);
@@ -17,24 +16,16 @@ void SetControlTextW(int controlId, std::wstring_view text) {
     SendDlgItemMessageW(MainWindow(), controlId, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-std::string ControlTextA(int controlId) {
-    const LRESULT length = SendDlgItemMessageA(MainWindow(), controlId, WM_GETTEXTLENGTH, 0, 0);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const UINT copied = GetDlgItemTextA(MainWindow(), controlId, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied);
-}
-
 bool IsControlChecked(int controlId) {
-    return SendDlgItemMessageA(MainWindow(), controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendDlgItemMessageW(MainWindow(), controlId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 int16_t ComboSelection(int controlId) {
-    return static_cast<int16_t>(SendDlgItemMessageA(MainWindow(), controlId, CB_GETCURSEL, 0, 0));
+    return static_cast<int16_t>(SendDlgItemMessageW(MainWindow(), controlId, CB_GETCURSEL, 0, 0));
 }
 
 void SetCaptionText(std::wstring_view text) {
-    std::wstring caption = win32::AnsiToWideText("Pavorin - ");
+    std::wstring caption = L"Pavorin - ";
     caption.append(text);
     SendMessageW(MainWindow(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
 }

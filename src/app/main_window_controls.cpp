@@ -12,8 +12,8 @@ namespace {
 
 struct ControlLayout {
     int id;
-    const char* className;
-    const char* text;
+    const wchar_t* className;
+    const wchar_t* text;
     int x, y, width, height;
     DWORD style;
     DWORD exStyle;
@@ -31,33 +31,33 @@ static_assert(kCheckBox == 0x50000203 && kPushLikeCheckBox == 0x50001F03 && kTit
 
 // In creation order, which is also the order of the controls among their siblings.
 const ControlLayout kControls[] = {
-    {control::kCaptureButton, "BUTTON", app_text::kCaptureButtonText, 35, 20, 130, 45, kChild, 0},
-    {control::kRestoreButton, "BUTTON", app_text::kRestoreButtonText, 295, 20, 130, 45, kChild, 0},
-    {control::kTaskbarListing, "EDIT", "", 25, 80, 400, 118, kTextArea, WS_EX_CLIENTEDGE},
-    {control::kListText, "EDIT", "", 25, 245, 400, 118, kTextArea, WS_EX_CLIENTEDGE},
-    {control::kListTitle, "EDIT", "", 25, 375, 400, 35, kOneLineBox, kTitleBoxExStyle},
-    {control::kListNumber, "EDIT", "", 180, 25, 98, 38, kOneLineBox, WS_EX_CLIENTEDGE},
-    {control::kOverwriteMode, "COMBOBOX", "", 30, 421, 100, 60, kDropDownList, 0},
-    {control::kReportResults, "BUTTON", app_text::kReportResultsText, 185, 425, 95, 18, kCheckBox, 0},
-    {control::kSaveState, "BUTTON", app_text::kSaveStateText, 315, 425, 96, 18, kCheckBox, 0},
-    {control::kOptionsButton, "BUTTON", app_text::kOptionsButtonText, 310, 450, 118, 23, kPushLikeCheckBox,
+    {control::kCaptureButton, L"BUTTON", app_text::kCaptureButtonText, 35, 20, 130, 45, kChild, 0},
+    {control::kRestoreButton, L"BUTTON", app_text::kRestoreButtonText, 295, 20, 130, 45, kChild, 0},
+    {control::kTaskbarListing, L"EDIT", L"", 25, 80, 400, 118, kTextArea, WS_EX_CLIENTEDGE},
+    {control::kListText, L"EDIT", L"", 25, 245, 400, 118, kTextArea, WS_EX_CLIENTEDGE},
+    {control::kListTitle, L"EDIT", L"", 25, 375, 400, 35, kOneLineBox, kTitleBoxExStyle},
+    {control::kListNumber, L"EDIT", L"", 180, 25, 98, 38, kOneLineBox, WS_EX_CLIENTEDGE},
+    {control::kOverwriteMode, L"COMBOBOX", L"", 30, 421, 100, 60, kDropDownList, 0},
+    {control::kReportResults, L"BUTTON", app_text::kReportResultsText, 185, 425, 95, 18, kCheckBox, 0},
+    {control::kSaveState, L"BUTTON", app_text::kSaveStateText, 315, 425, 96, 18, kCheckBox, 0},
+    {control::kOptionsButton, L"BUTTON", app_text::kOptionsButtonText, 310, 450, 118, 23, kPushLikeCheckBox,
      WS_EX_CLIENTEDGE},
-    {control::kDuplicateCheckButton, "BUTTON", app_text::kDuplicateCheckButtonText, 46, 210, 113, 27,
+    {control::kDuplicateCheckButton, L"BUTTON", app_text::kDuplicateCheckButtonText, 46, 210, 113, 27,
      kChild | WS_DISABLED, 0},
-    {control::kDuplicateCheckOnCapture, "BUTTON", app_text::kDuplicateCheckOnCaptureText, 190, 210, 194, 28,
+    {control::kDuplicateCheckOnCapture, L"BUTTON", app_text::kDuplicateCheckOnCaptureText, 190, 210, 194, 28,
      kChild | WS_DISABLED | BS_AUTOCHECKBOX, 0},
-    {control::kFaceButton, "BUTTON", app_text::kFaces[0], 42, 451, 71, 24, kChild, 0},
-    {control::kShowStateMode, "COMBOBOX", "", 172, 450, 120, 60, kDropDownList, 0},
+    {control::kFaceButton, L"BUTTON", app_text::kFaces[0], 42, 451, 71, 24, kChild, 0},
+    {control::kShowStateMode, L"COMBOBOX", L"", 172, 450, 120, 60, kDropDownList, 0},
 };
 
-HINSTANCE InstanceOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)); }
+HINSTANCE InstanceOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)); }
 
 void CreateControl(HWND window, const ControlLayout& layout) {
     const HWND control =
-        CreateWindowExA(layout.exStyle, layout.className, layout.text, layout.style, layout.x, layout.y, layout.width,
+        CreateWindowExW(layout.exStyle, layout.className, layout.text, layout.style, layout.x, layout.y, layout.width,
                         layout.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                         InstanceOf(window), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), 0);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), 0);
 }
 
 // The arrows step the list number; up counts toward 0, down toward 100. UDS_AUTOBUDDY would first attach the
@@ -68,13 +68,13 @@ void CreateListNumberUpDown(HWND window) {
     static_assert(kStyle == 0x50000096);
     const HWND upDown = CreateUpDownControl(kStyle & ~UDS_AUTOBUDDY, 258, 25, 20, 38, window, 0, InstanceOf(window),
                                             GetDlgItem(window, control::kListNumber), 0, 100, 0);
-    SetWindowLongPtrA(upDown, GWL_STYLE, kStyle);
+    SetWindowLongPtrW(upDown, GWL_STYLE, kStyle);
 }
 
 template <typename Items>
 void FillComboBox(HWND window, int id, const Items& items, int32_t selection) {
-    for (const char* item : items) SendDlgItemMessageA(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    SendDlgItemMessageA(window, id, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+    for (const wchar_t* item : items) SendDlgItemMessageW(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendDlgItemMessageW(window, id, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
 }
 
 }  // namespace

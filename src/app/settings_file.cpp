@@ -8,6 +8,7 @@
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "app/ui_resources.h"
+#include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
 
 namespace {
@@ -31,7 +32,7 @@ void WriteBytes(HANDLE file, std::string_view bytes) {
 }
 
 void ShowCheck(int controlId, int32_t value) {
-    SendDlgItemMessageA(MainWindow(), controlId, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageW(MainWindow(), controlId, BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int32_t CheckValue(int controlId) { return IsControlChecked(controlId) ? -1 : 0; }
@@ -39,7 +40,7 @@ int32_t CheckValue(int controlId) { return IsControlChecked(controlId) ? -1 : 0;
 Settings SettingsFromWindow() {
     Settings settings;
     settings.saveState = CheckValue(control::kSaveState);
-    settings.listNumber = ControlTextA(control::kListNumber);
+    settings.listNumber = win32::WideToBytes(ControlTextW(control::kListNumber), win32::kSettingsCodePage);
     settings.overwriteMode = ComboSelection(control::kOverwriteMode);
     settings.showStateMode = ComboSelection(control::kShowStateMode);
     settings.reportResults = CheckValue(control::kReportResults);
@@ -53,7 +54,7 @@ Settings SettingsFromWindow() {
 Settings LoadSettings() {
     Settings start;
     start.options = Options();
-    const win32::UniqueFile file(CreateFileA(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    const win32::UniqueFile file(CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
     const Settings loaded = ReadSettingsLine(file ? ReadFileStart(file.get()) : std::string(), start).settings;
     ShowCheck(control::kReportResults, loaded.reportResults);
@@ -65,7 +66,7 @@ Settings LoadSettings() {
 
 void SaveSettings() {
     const bool saveEverything = IsControlChecked(control::kSaveState);
-    const win32::UniqueFile file(CreateFileA(SettingsPath().c_str(),
+    const win32::UniqueFile file(CreateFileW(SettingsPath().c_str(),
                                              saveEverything ? GENERIC_WRITE : GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                              saveEverything ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                              nullptr));

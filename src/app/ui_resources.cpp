@@ -12,7 +12,7 @@ win32::UniqueFont dialogFont;
 win32::UniqueFont titleFont;
 win32::UniqueBrush backgroundBrush;
 
-std::string settingsPath;
+std::wstring settingsPath;
 char16_t fieldSeparator = u':';
 SIZE screenSize{};
 RestoreOptions restoreOptions;
@@ -27,7 +27,7 @@ HFONT CreateSharedFont(int height, int weight, DWORD pitchAndFamily) {
 
 HFONT CreateProgramFont(int height, int weight, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
                         DWORD quality, DWORD pitchAndFamily) {
-    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charSet, outPrecision, clipPrecision, quality,
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charSet, outPrecision, clipPrecision, quality,
                        pitchAndFamily, app_text::kFontFace);
 }
 
@@ -50,17 +50,17 @@ HFONT DialogFont() { return dialogFont.get(); }
 HFONT TitleFont() { return titleFont.get(); }
 HBRUSH BackgroundBrush() { return backgroundBrush.get(); }
 
-const std::string& SettingsPath() { return settingsPath; }
+const std::wstring& SettingsPath() { return settingsPath; }
 
 void FixSettingsPath() {
-    char buffer[MAX_PATH] = {};
-    const DWORD length = GetFullPathNameA("Pavorin.ini", MAX_PATH, buffer, nullptr);
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameW(L"Pavorin.ini", MAX_PATH, buffer, nullptr);
     // A current directory too long for the buffer leaves no path rather than a cut one.
-    settingsPath = (length > 0 && length < MAX_PATH) ? std::string(buffer, length) : std::string();
+    settingsPath = (length > 0 && length < MAX_PATH) ? std::wstring(buffer, length) : std::wstring();
 }
 
 bool SettingsFileExists() {
-    return !settingsPath.empty() && GetFileAttributesA(settingsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return !settingsPath.empty() && GetFileAttributesW(settingsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 char16_t FieldSeparator() { return fieldSeparator; }
@@ -78,7 +78,7 @@ void ReadScreenSize() {
     screenSize.cy = GetSystemMetrics(SM_CYSCREEN);
 }
 
-const char* FaceText(int index) {
+const wchar_t* FaceText(int index) {
     static_assert(std::size(app_text::kFaces) == kFaceCount);
     return (index >= 0 && index < kFaceCount) ? app_text::kFaces[index] : nullptr;
 }

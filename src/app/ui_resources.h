@@ -21,7 +21,7 @@ HFONT CreateProgramFont(int height, int weight, DWORD charSet, DWORD outPrecisio
                         DWORD quality, DWORD pitchAndFamily);
 
 // Absolute path of "Pavorin.ini" in the current directory, fixed at start-up; empty if it could not be made.
-const std::string& SettingsPath();
+const std::wstring& SettingsPath();
 void FixSettingsPath();
 bool SettingsFileExists();
 
@@ -32,9 +32,9 @@ void MakeFieldSeparator();
 SIZE ScreenSize();
 void ReadScreenSize();
 
-// The nine face texts (ANSI) for the face button, index 0..8; null outside that range.
+// The nine face texts for the face button, index 0..8; null outside that range.
 constexpr int kFaceCount = 9;
-const char* FaceText(int index);
+const wchar_t* FaceText(int index);
 
 // Restore options live for the whole run: the settings loader and the options dialog write them.
 const RestoreOptions& Options();

@@ -2,9 +2,9 @@
 
 #include "app/ui_resources.h"
 
-ATOM RegisterProgramWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure, HICON icon,
+ATOM RegisterProgramWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, HICON icon,
                                 HICON smallIcon) {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
@@ -14,10 +14,10 @@ ATOM RegisterProgramWindowClass(HINSTANCE instance, const char* className, WNDPR
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = BackgroundBrush();
     windowClass.lpszClassName = className;
-    return RegisterClassExA(&windowClass);
+    return RegisterClassExW(&windowClass);
 }
 
 void RegisterDialogWindowClass(HINSTANCE instance) {
-    RegisterProgramWindowClass(instance, "NORMALDLG", DefWindowProcA, LoadIconA(nullptr, IDI_APPLICATION),
+    RegisterProgramWindowClass(instance, L"NORMALDLG", DefWindowProcW, LoadIconA(nullptr, IDI_APPLICATION),
                                LoadIconA(nullptr, IDI_WINLOGO));
 }

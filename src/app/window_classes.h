@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // Registers a class with the program's class style, arrow cursor and background brush.
-ATOM RegisterProgramWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure, HICON icon,
+ATOM RegisterProgramWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, HICON icon,
                                 HICON smallIcon);
 
 // NORMALDLG: the dialogs create a window of it and then put their own procedure in.

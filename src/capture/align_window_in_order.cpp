@@ -8,6 +8,7 @@
 #include "capture/taskbar_buttons.h"
 #include "capture/taskbar_order.h"
 #include "win32/message_box.h"
+#include "win32/text_conversion.h"
 
 namespace capture {
 namespace {
@@ -26,7 +27,7 @@ TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
         rows.AddButton(button.handle, button.className);
         listing += TaskbarListingLine(index, button.className, button.handle, button.title);
     }
-    if (count > 1) SetDlgItemTextA(mainWindow, control::kTaskbarListing, listing.c_str());
+    if (count > 1) SetDlgItemTextW(mainWindow, control::kTaskbarListing, win32::Utf8ToWide(listing).c_str());
     return rows;
 }
 

@@ -22,8 +22,8 @@ enum OverwriteMode : int16_t { kAskFirst = 0, kOverwrite = 1, kKeepExisting = 2 
 
 // Whether an existing list file may be replaced: a read-only file never, otherwise as the overwrite
 // mode says. Existence is judged by the file itself, whatever list number its name holds.
-bool MayWriteListFile(const std::string& fullPath) {
-    const DWORD attributes = GetFileAttributesA(fullPath.c_str());
+bool MayWriteListFile(const std::wstring& fullPath) {
+    const DWORD attributes = GetFileAttributesW(fullPath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         win32::ShowMessageBox(MainWindow(), text::kFileLockedText, text::kFileErrorCaption, MB_ICONWARNING);
@@ -67,7 +67,7 @@ void ReportWriteResult(const ListFileWriteResult& written, const FolderWindowWal
 }  // namespace
 
 void CaptureWindows() {
-    std::string fullPath;
+    std::wstring fullPath;
     LocateListFile(fullPath);
     if (!MayWriteListFile(fullPath)) return;
 

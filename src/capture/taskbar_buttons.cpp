@@ -4,6 +4,9 @@
 
 #include <array>
 #include <cstring>
+#include <string>
+
+#include "win32/text_conversion.h"
 
 namespace capture {
 namespace {
@@ -57,11 +60,11 @@ bool ReadExactly(HANDLE process, const void* address, void* buffer, SIZE_T size)
     return ReadProcessMemory(process, address, buffer, size, &read) && read == size;
 }
 
-template <int Room, typename Reader>
-std::string WindowText(HWND window, Reader reader) {
-    std::array<char, Room> text{};
+template <int Room, typename Char, typename Reader>
+std::basic_string<Char> WindowText(HWND window, Reader reader) {
+    std::array<Char, Room> text{};
     const int length = reader(window, text.data(), Room);
-    return length > 0 ? std::string(text.data(), static_cast<size_t>(length)) : std::string();
+    return length > 0 ? std::basic_string<Char>(text.data(), static_cast<size_t>(length)) : std::basic_string<Char>();
 }
 
 }  // namespace
@@ -91,8 +94,9 @@ TaskbarButton TaskbarButtonReader::Read(int index) const {
     const HWND window = static_cast<HWND>(LongToHandle(static_cast<LONG>(button.handle)));
     // A value that is no window has neither title nor class (the text calls do not always say so).
     if (!IsWindow(window)) return button;
-    button.title = WindowText<kTitleRoom>(window, GetWindowTextA);
-    button.className = WindowText<kClassRoom>(window, GetClassNameA);
+    // A folder's name may hold any character: read it wide, whatever the system's code page.
+    button.title = win32::WideToUtf8(WindowText<kTitleRoom, wchar_t>(window, GetWindowTextW));
+    button.className = WindowText<kClassRoom, char>(window, GetClassNameA);
     return button;
 }
 

@@ -19,7 +19,7 @@ HWND FindTaskbarToolbar();
 struct TaskbarButton {
     uint32_t handle = 0;    // the window's handle, 0 when the button could not be read
     std::string className;  // empty when the handle is no window
-    std::string title;
+    std::string title;  // UTF-8
 };
 
 class TaskbarButtonReader {

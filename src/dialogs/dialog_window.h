@@ -8,8 +8,8 @@
 // A child control: its class, text, style beyond WS_CHILD | WS_VISIBLE, and place in client pixels.
 struct DialogControl {
     int id;
-    const char* className;
-    const char* text;
+    const wchar_t* className;
+    const wchar_t* text;
     DWORD style;
     DWORD exStyle;
     int x, y, width, height;
@@ -17,7 +17,7 @@ struct DialogControl {
 
 // Creates the hidden window (WS_CAPTION | WS_SYSMENU, default position, the given outer size), puts
 // `procedure` in as its window procedure and sends it WM_INITDIALOG. Null when the window cannot be made.
-HWND CreateDialogWindow(HWND owner, const char* title, SIZE outerSize, WNDPROC procedure);
+HWND CreateDialogWindow(HWND owner, const wchar_t* title, SIZE outerSize, WNDPROC procedure);
 
 // Creates the controls in the table's order (which is their z-order), each with `font`.
 void CreateDialogControls(HWND dialog, std::span<const DialogControl> controls, HFONT font);

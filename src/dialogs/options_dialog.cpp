@@ -22,7 +22,7 @@ void CloseOptionsDialog(HWND dialog, int code) {
     EnableWindow(GetWindow(dialog, GW_OWNER), TRUE);
     DestroyWindow(dialog);
     dialogPostedQuit = true;
-    PostMessageA(nullptr, WM_QUIT, static_cast<WPARAM>(code), 0);
+    PostMessageW(nullptr, WM_QUIT, static_cast<WPARAM>(code), 0);
 }
 
 void OnInitDialog(HWND dialog) {
@@ -44,17 +44,17 @@ LRESULT CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_COMMAND: OnCommand(dialog, wParam); return 0;
         case WM_CLOSE: CloseOptionsDialog(dialog, 0); return 0;  // the options stay as they were
         case WM_DESTROY: return 0;
-        default: return DefWindowProcA(dialog, message, wParam, lParam);
+        default: return DefWindowProcW(dialog, message, wParam, lParam);
     }
 }
 
 // Serves every window of the thread (the version dialog stays usable) until a quit message arrives.
 int RunModalLoop(HWND dialog) {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageA(dialog, &message)) continue;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     if (message.message != WM_QUIT) return 0;
     const int code = static_cast<int>(message.wParam);

@@ -8,27 +8,28 @@
 #include "convert/number_text.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/dialog_window.h"
+#include "win32/text_conversion.h"
 
 namespace {
 
 // Created in this order: it is the z-order, and the radio group runs from 1023 to the next WS_GROUP.
 constexpr DialogControl kOptionsControls[] = {
-    {control::kDuplicatePathMode, "BUTTON", dialog_text::kDuplicatePathMode, BS_AUTOCHECKBOX, 0, 23, 109, 127, 19},
-    {control::kOpenMethodGroup, "BUTTON", dialog_text::kOpenMethodGroup, BS_GROUPBOX | WS_GROUP, 0, 12, 7, 240, 90},
-    {control::kDuplicatePathNote, "STATIC", dialog_text::kDuplicatePathNote, SS_LEFT, 0, 25, 135, 226, 16},
-    {control::kOk, "BUTTON", dialog_text::kOk, BS_DEFPUSHBUTTON, 0, 270, 120, 75, 30},
-    {control::kApplyGroup, "BUTTON", dialog_text::kApplyGroup, BS_GROUPBOX | WS_GROUP, 0, 263, 7, 176, 104},
-    {control::kApplyPlacement, "BUTTON", dialog_text::kApplyPlacement, BS_AUTOCHECKBOX, 0, 278, 46, 150, 16},
-    {control::kApplyViewMode, "BUTTON", dialog_text::kApplyViewMode, BS_AUTOCHECKBOX, 0, 278, 66, 85, 16},
-    {control::kApplyCaption, "STATIC", dialog_text::kApplyCaption, SS_CENTER, 0, 276, 26, 149, 15},
-    {control::kDefaults, "BUTTON", dialog_text::kDefaults, BS_PUSHBUTTON, 0, 363, 120, 75, 30},
-    {control::kOpenWithCapturedClass, "BUTTON", dialog_text::kOpenWithCapturedClass, BS_AUTORADIOBUTTON | WS_GROUP, 0,
+    {control::kDuplicatePathMode, L"BUTTON", dialog_text::kDuplicatePathMode, BS_AUTOCHECKBOX, 0, 23, 109, 127, 19},
+    {control::kOpenMethodGroup, L"BUTTON", dialog_text::kOpenMethodGroup, BS_GROUPBOX | WS_GROUP, 0, 12, 7, 240, 90},
+    {control::kDuplicatePathNote, L"STATIC", dialog_text::kDuplicatePathNote, SS_LEFT, 0, 25, 135, 226, 16},
+    {control::kOk, L"BUTTON", dialog_text::kOk, BS_DEFPUSHBUTTON, 0, 270, 120, 75, 30},
+    {control::kApplyGroup, L"BUTTON", dialog_text::kApplyGroup, BS_GROUPBOX | WS_GROUP, 0, 263, 7, 176, 104},
+    {control::kApplyPlacement, L"BUTTON", dialog_text::kApplyPlacement, BS_AUTOCHECKBOX, 0, 278, 46, 150, 16},
+    {control::kApplyViewMode, L"BUTTON", dialog_text::kApplyViewMode, BS_AUTOCHECKBOX, 0, 278, 66, 85, 16},
+    {control::kApplyCaption, L"STATIC", dialog_text::kApplyCaption, SS_CENTER, 0, 276, 26, 149, 15},
+    {control::kDefaults, L"BUTTON", dialog_text::kDefaults, BS_PUSHBUTTON, 0, 363, 120, 75, 30},
+    {control::kOpenWithCapturedClass, L"BUTTON", dialog_text::kOpenWithCapturedClass, BS_AUTORADIOBUTTON | WS_GROUP, 0,
      30, 28, 128, 16},
-    {control::kOpenAsFolder, "BUTTON", dialog_text::kOpenAsFolder, BS_AUTORADIOBUTTON, 0, 30, 50, 200, 15},
-    {control::kOpenAsExplorer, "BUTTON", dialog_text::kOpenAsExplorer, BS_AUTORADIOBUTTON, 0, 30, 72, 207, 15},
-    {control::kUnmaximize, "BUTTON", dialog_text::kUnmaximize, BS_AUTOCHECKBOX, 0, 278, 88, 137, 16},
-    {control::kTimeout, "EDIT", "", ES_CENTER, WS_EX_CLIENTEDGE, 175, 108, 41, 18},
-    {control::kTimeoutUnit, "STATIC", dialog_text::kTimeoutUnit, SS_CENTER, 0, 216, 118, 28, 10},
+    {control::kOpenAsFolder, L"BUTTON", dialog_text::kOpenAsFolder, BS_AUTORADIOBUTTON, 0, 30, 50, 200, 15},
+    {control::kOpenAsExplorer, L"BUTTON", dialog_text::kOpenAsExplorer, BS_AUTORADIOBUTTON, 0, 30, 72, 207, 15},
+    {control::kUnmaximize, L"BUTTON", dialog_text::kUnmaximize, BS_AUTOCHECKBOX, 0, 278, 88, 137, 16},
+    {control::kTimeout, L"EDIT", L"", ES_CENTER, WS_EX_CLIENTEDGE, 175, 108, 41, 18},
+    {control::kTimeoutUnit, L"STATIC", dialog_text::kTimeoutUnit, SS_CENTER, 0, 216, 118, 28, 10},
 };
 static_assert(std::size(kOptionsControls) == 15);
 
@@ -51,13 +52,13 @@ int32_t CheckState(HWND dialog, int controlId) { return IsDlgButtonChecked(dialo
 int32_t StoredBoolean(HWND dialog, int controlId) { return CheckState(dialog, controlId) ? -1 : 0; }
 
 void DrawTimeoutAsEnabled(HWND dialog, bool enabled) {
-    SendDlgItemMessageA(dialog, control::kTimeout, WM_ENABLE, enabled ? TRUE : FALSE, 0);
+    SendDlgItemMessageW(dialog, control::kTimeout, WM_ENABLE, enabled ? TRUE : FALSE, 0);
 }
 
 uint32_t ReadTimeout(HWND dialog) {
-    char text[kTimeoutCharacters + 1] = {};
-    GetDlgItemTextA(dialog, control::kTimeout, text, sizeof text);
-    return ToUInt32(TextToNumber(text));
+    wchar_t text[kTimeoutCharacters + 1] = {};
+    GetDlgItemTextW(dialog, control::kTimeout, text, kTimeoutCharacters + 1);
+    return ToUInt32(TextToNumber(win32::WideToUtf8(text)));
 }
 
 void ShowOptions(HWND dialog, const RestoreOptions& options) {
@@ -67,7 +68,7 @@ void ShowOptions(HWND dialog, const RestoreOptions& options) {
     SetCheck(dialog, control::kApplyPlacement, options.applyPlacement != 0);
     SetCheck(dialog, control::kApplyViewMode, options.applyViewMode != 0);
     SetCheck(dialog, control::kUnmaximize, options.unmaximize != 0);
-    SetDlgItemTextA(dialog, control::kTimeout, NumberToText(options.timeoutMs).c_str());
+    SetDlgItemTextW(dialog, control::kTimeout, win32::Utf8ToWide(NumberToText(options.timeoutMs)).c_str());
     UpdateTimeoutLook(dialog);
 }
 
@@ -75,7 +76,7 @@ void ShowOptions(HWND dialog, const RestoreOptions& options) {
 
 void CreateOptionsDialogControls(HWND dialog) {
     CreateDialogControls(dialog, kOptionsControls, DialogFont());
-    SendDlgItemMessageA(dialog, control::kTimeout, EM_LIMITTEXT, kTimeoutCharacters, 0);
+    SendDlgItemMessageW(dialog, control::kTimeout, EM_LIMITTEXT, kTimeoutCharacters, 0);
 }
 
 void LoadOptionsIntoDialog(HWND dialog) { ShowOptions(dialog, Options()); }

@@ -14,12 +14,12 @@ namespace {
 constexpr SIZE kOuterSize{394, 185};
 
 constexpr DialogControl kVersionControls[] = {
-    {control::kVersionText, "STATIC", dialog_text::kVersionText, SS_CENTER, 0, 29, 13, 327, 22},
-    {control::kOk, "BUTTON", dialog_text::kOk, BS_DEFPUSHBUTTON, 0, 145, 117, 107, 35},
-    {control::kReleaseDate, "STATIC", dialog_text::kReleaseDate, SS_LEFT, 0, 103, 80, 173, 19},
-    {control::kNextFace, "BUTTON", dialog_text::kNextFace, BS_DEFPUSHBUTTON, 0, 20, 117, 107, 35},
-    {control::kRemoveFace, "BUTTON", dialog_text::kRemoveFace, BS_DEFPUSHBUTTON, 0, 270, 117, 107, 35},
-    {control::kCredit, "STATIC", dialog_text::kCredit, SS_CENTER, 0, 72, 35, 248, 22},
+    {control::kVersionText, L"STATIC", dialog_text::kVersionText, SS_CENTER, 0, 29, 13, 327, 22},
+    {control::kOk, L"BUTTON", dialog_text::kOk, BS_DEFPUSHBUTTON, 0, 145, 117, 107, 35},
+    {control::kReleaseDate, L"STATIC", dialog_text::kReleaseDate, SS_LEFT, 0, 103, 80, 173, 19},
+    {control::kNextFace, L"BUTTON", dialog_text::kNextFace, BS_DEFPUSHBUTTON, 0, 20, 117, 107, 35},
+    {control::kRemoveFace, L"BUTTON", dialog_text::kRemoveFace, BS_DEFPUSHBUTTON, 0, 270, 117, 107, 35},
+    {control::kCredit, L"STATIC", dialog_text::kCredit, SS_CENTER, 0, 72, 35, 248, 22},
 };
 
 // The face the face button wears; kept for the whole run, across openings of the dialog.
@@ -30,13 +30,13 @@ HWND FaceButton(HWND dialog) { return GetDlgItem(GetWindow(dialog, GW_OWNER), co
 void NextFace(HWND dialog) {
     ++faceIndex;
     if (faceIndex >= kFaceCount) faceIndex = 0;
-    SetWindowTextA(FaceButton(dialog), FaceText(faceIndex));
+    SetWindowTextW(FaceButton(dialog), FaceText(faceIndex));
 }
 
 // The button's own WM_CLOSE handling destroys it: it is gone until the program starts again, and with
 // it the only way to open this dialog.
 void RemoveFaceButton(HWND dialog) {
-    SendMessageA(FaceButton(dialog), WM_CLOSE, 0, 0);
+    SendMessageW(FaceButton(dialog), WM_CLOSE, 0, 0);
     DestroyWindow(dialog);
 }
 
@@ -60,7 +60,7 @@ LRESULT CALLBACK VersionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_COMMAND: OnCommand(dialog, wParam); return 0;
         case WM_CLOSE: DestroyWindow(dialog); return 0;
         case WM_DESTROY: OnDestroy(dialog); return 0;
-        default: return DefWindowProcA(dialog, message, wParam, lParam);
+        default: return DefWindowProcW(dialog, message, wParam, lParam);
     }
 }
 

@@ -73,8 +73,8 @@ RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposa
     const std::vector<bool> alreadyOpen =
         disposal == Disposal::kReplace ? std::vector<bool>(records.size(), false) : FindAlreadyOpen(state, records);
 
-    state.openVerb = AnsiToWide("open");
-    state.exploreVerb = AnsiToWide("explore");
+    state.openVerb = L"open";
+    state.exploreVerb = L"explore";
     if (state.options.duplicatePathMode) state.dummyFolderPath = PrepareDummyFolderW();
 
     for (size_t i = 0; i < records.size(); ++i) {
@@ -103,7 +103,7 @@ int CompareLogically(const char16_t* left, const char16_t* right) {
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command
 // while every open window is still there.
 void RestoreWindows() {
-    std::string listPath;
+    std::wstring listPath;
     if (LocateListFile(listPath) == -1) {
         if (ReportsResults()) ShowFileError(restore_text::kNoListFile);
         return;

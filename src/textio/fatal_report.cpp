@@ -7,7 +7,7 @@ namespace textio {
 void ReportFatal(HWND owner, std::string_view text, std::string_view caption, void (*releaseSlots)()) {
     win32::ShowMessageBox(owner, text, caption, MB_SYSTEMMODAL);
     releaseSlots();
-    SendMessageA(owner, WM_CLOSE, 0, 0);
+    SendMessageW(owner, WM_CLOSE, 0, 0);
 }
 
 }  // namespace textio

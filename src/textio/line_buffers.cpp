@@ -69,12 +69,12 @@ int32_t GetWriteBufferW(uint16_t index, const wchar_t** text) {
     return Answer(outcome, index, "GetWriteBufferW");
 }
 
-int FileWriteW(uint16_t index, std::string_view path) {
+int FileWriteW(uint16_t index, std::wstring_view path) {
     const BufferOutcome writable = Slots().CheckWritable(index);
     if (writable.fault != BufferFault::kNone) return Answer(writable, index, "FileWriteW");
-    const std::string pathZ(path);
+    const std::wstring pathZ(path);
     const win32::UniqueFile file(
-        CreateFileA(pathZ.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(pathZ.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return GetLastError() == ERROR_ACCESS_DENIED ? -5 : -1;
     static constexpr unsigned char kByteOrderMark[] = {0xFF, 0xFE};
     const std::u16string_view text = Slots().Text(index);

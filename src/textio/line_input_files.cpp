@@ -61,16 +61,16 @@ int64_t FileByteSize(HANDLE file, int16_t index) {
 }
 }  // namespace
 
-int32_t FileLIOpenW(int16_t index, std::string_view path, HWND owner) {
+int32_t FileLIOpenW(int16_t index, std::wstring_view path, HWND owner) {
     if (!LineInputSlots::IsValidIndex(index)) {
         ReportFatalInput(textio::InputBadIndexMessage("FileLIOpenW", index), "FileLIOpenW");
         return 0;
     }
     if (Slots().IsOpen(index)) return -5;
     inputOwner = owner ? owner : MainWindow();
-    const std::string pathZ(path);
+    const std::wstring pathZ(path);
     const win32::UniqueFile file(
-        CreateFileA(pathZ.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(pathZ.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return -3;
     const int64_t byteSize = FileByteSize(file.get(), index);
     if (byteSize < 0) return -1;

@@ -12,7 +12,7 @@
 // The full path of "lists" + the text of the list-number box + ".txt" against the current directory
 // (empty when that path would not fit in MAX_PATH), and the list number when something of that name
 // exists, else -1. The answer is kept as the current list number.
-int16_t LocateListFile(std::string& fullPath);
+int16_t LocateListFile(std::wstring& fullPath);
 // The answer of the last LocateListFile; -1 before the first.
 int16_t CurrentListNumber();
 
@@ -25,7 +25,7 @@ struct ListFileWriteResult {
 // Builds the list text in line buffer 0 (owned by the main window), writes it to fullPath and deletes
 // the buffer again.
 ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const WindowRecord> records,
-                                   std::string_view fullPath);
+                                   std::wstring_view fullPath);
 
 struct ListFileReadResult {
     // FileLIOpenW's answer: the text size in bytes, or negative when the file could not be read (-3 it
@@ -36,4 +36,4 @@ struct ListFileReadResult {
 };
 // Reads the list file at fullPath through line-input slot 1 (owned by the main window) and closes the
 // slot again. Reading stops at the end of the file, whatever count the file states.
-ListFileReadResult ReadListFileW(std::string_view fullPath);
+ListFileReadResult ReadListFileW(std::wstring_view fullPath);

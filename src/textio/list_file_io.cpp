@@ -32,7 +32,7 @@ std::optional<std::u16string> NextLineOfSlot() {
 }  // namespace
 
 ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const WindowRecord> records,
-                                   std::string_view fullPath) {
+                                   std::wstring_view fullPath) {
     const int64_t size = std::min<int64_t>(ListFileTextSize(title, records), INT32_MAX - 1);
     if (CreateBufferW(kWriteBuffer, static_cast<int32_t>(size), MainWindow()) != 1) return {};
     ListFileWriteResult written;
@@ -47,7 +47,7 @@ ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const Wi
     return written;
 }
 
-ListFileReadResult ReadListFileW(std::string_view fullPath) {
+ListFileReadResult ReadListFileW(std::wstring_view fullPath) {
     ListFileReadResult read;
     read.openResult = FileLIOpenW(kReadSlot, fullPath, MainWindow());
     if (read.openResult < 0) return read;

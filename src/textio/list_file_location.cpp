@@ -4,20 +4,21 @@
 #include "app/main_window.h"
 #include "textio/list_file.h"
 #include "textio/list_file_name.h"
+#include "win32/text_conversion.h"
 
 namespace {
 // Shared by the capture, the restore and the preview, each of which locates the file first.
 int16_t currentListNumber = -1;
 }  // namespace
 
-int16_t LocateListFile(std::string& fullPath) {
-    const std::string listNumberText = ControlTextA(control::kListNumber);
-    const std::string name = ListFileName(listNumberText);
-    char buffer[MAX_PATH] = {};
-    const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
-    fullPath = length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
-    const bool exists = !fullPath.empty() && GetFileAttributesA(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-    currentListNumber = exists ? ListNumberFromText(listNumberText) : int16_t{-1};
+int16_t LocateListFile(std::wstring& fullPath) {
+    const std::wstring listNumberText = ControlTextW(control::kListNumber);
+    const std::wstring name(win32::AsWide(ListFileName(win32::AsUtf16(listNumberText))));
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameW(name.c_str(), MAX_PATH, buffer, nullptr);
+    fullPath = length > 0 && length < MAX_PATH ? std::wstring(buffer, length) : std::wstring();
+    const bool exists = !fullPath.empty() && GetFileAttributesW(fullPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+    currentListNumber = exists ? ListNumberFromText(win32::WideToUtf8(listNumberText)) : int16_t{-1};
     return currentListNumber;
 }
 

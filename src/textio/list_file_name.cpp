@@ -2,9 +2,9 @@
 
 #include "convert/number_text.h"
 
-std::string ListFileName(std::string_view listNumberText) {
-    std::string name = "lists";
-    name.append(listNumberText).append(".txt");
+std::u16string ListFileName(std::u16string_view listNumberText) {
+    std::u16string name = u"lists";
+    name.append(listNumberText).append(u".txt");
     return name;
 }
 

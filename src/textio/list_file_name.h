@@ -5,6 +5,6 @@
 #include <string_view>
 
 // "lists" + the text of the list-number box, unchanged, + ".txt".
-std::string ListFileName(std::string_view listNumberText);
+std::u16string ListFileName(std::u16string_view listNumberText);
 // The box text as a number, truncated toward zero and narrowed to 16 bits.
 int16_t ListNumberFromText(std::string_view listNumberText);

@@ -41,7 +41,7 @@ std::wstring Listing(const ListFileText& file, int32_t textBytes) {
 }  // namespace
 
 void ShowListPreview() {
-    std::string path;
+    std::wstring path;
     if (LocateListFile(path) == -1) {
         SetControlTextW(control::kTaskbarListing, L"");
         SetControlTextW(control::kListText, L"");

@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the two slot tables' reports (code page 932), each with the index it names.
+// The texts of the two slot tables' reports (UTF-8), each with the index it names.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32/text_conversion.h"
+
 namespace win32 {
 namespace {
 MessageBoxHook messageBoxHook = nullptr;
@@ -9,9 +11,7 @@ MessageBoxHook messageBoxHook = nullptr;
 
 int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
     if (messageBoxHook) return messageBoxHook(owner, text, caption, type);
-    const std::string textZ(text);
-    const std::string captionZ(caption);
-    return MessageBoxA(owner, textZ.c_str(), captionZ.c_str(), type);
+    return MessageBoxW(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), type);
 }
 
 MessageBoxHook SetMessageBoxHookForTests(MessageBoxHook hook) {

@@ -7,12 +7,12 @@
 
 namespace win32 {
 
-// text and caption are ANSI (code page 932) bytes, as MessageBoxA takes them.
+// text and caption are UTF-8; the box shows them through MessageBoxW, whatever the system's code page.
 int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type);
 
 using MessageBoxHook = int (*)(HWND owner, std::string_view text, std::string_view caption, UINT type);
 
-// Tests only: route every box to hook (nullptr restores MessageBoxA). Returns the previous hook.
+// Tests only: route every box to hook (nullptr restores MessageBoxW). Returns the previous hook.
 MessageBoxHook SetMessageBoxHookForTests(MessageBoxHook hook);
 
 }  // namespace win32

@@ -17,8 +17,15 @@ inline std::u16string_view AsUtf16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
-// ANSI (the process code page, 932 here) to UTF-16 and back.
-std::wstring AnsiToWideText(std::string_view ansi);
-std::string WideToAnsiText(std::wstring_view wide);
+// Pavorin.ini holds Shift-JIS (code page 932) bytes whatever the system's code page is.
+constexpr UINT kSettingsCodePage = 932;
+
+// Bytes of the named code page to UTF-16 and back, never through the system's ANSI code page.
+std::wstring BytesToWide(std::string_view bytes, UINT codePage);
+std::string WideToBytes(std::wstring_view wide, UINT codePage);
+
+// The program's narrow texts (message boxes, the taskbar listing) are UTF-8.
+inline std::wstring Utf8ToWide(std::string_view utf8) { return BytesToWide(utf8, CP_UTF8); }
+inline std::string WideToUtf8(std::wstring_view wide) { return WideToBytes(wide, CP_UTF8); }
 
 }  // namespace win32

@@ -71,6 +71,14 @@ TEST_F(SettingsFile, ListNumberIsSavedAsTypedAndShownAsANumber) {
     EXPECT_EQ(Control(id::kListNumber).Text(), "7");
 }
 
+// Pavorin.ini is code page 932 whatever the system's code page (e2e_other_code_page runs this under 1252).
+TEST_F(SettingsFile, AFullWidthListNumberIsSavedAsItsCodePage932Bytes) {
+    StartPavorin();
+    Control(id::kListNumber).TypeOver("１");
+    Control(id::kSaveState).SetChecked(true);
+    ExpectSettingsFileAfterClosing("-1\t\x82\x50 0 0 -1 0 1 0 1 1 0 500");
+}
+
 // Whatever the program writes for a list-number box that is empty or holds a blank, the next start must
 // find every later value in its place.
 class ListNumberLeftOpen : public SettingsFile, public ::testing::WithParamInterface<const char*> {};

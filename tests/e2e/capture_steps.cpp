@@ -69,8 +69,7 @@ ExpectedRecord CaptureScenario::RecordOf(HWND window, int flags, int showCmd) co
 void CaptureScenario::StartWithList(std::string_view number, std::string_view title) {
     StartPavorin();
     Control(id::kListNumber).TypeOver(std::string(number));
-    // Typed characters reach the ANSI edit one UTF-16 unit at a time, which garbles Japanese: set the
-    // title as a whole, as an input method hands it over.
+    // Set the title as a whole, as an input method hands it over.
     Control(id::kListTitle).SetText(std::string(title));
 }
 

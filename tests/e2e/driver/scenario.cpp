@@ -1,14 +1,23 @@
 #include "driver/scenario.h"
 
 #include <cstdio>
+#include <cwchar>
 
 #include "driver/screen.h"
 #include "driver/text.h"
 
 namespace e2e {
 
+namespace {
+// 932 (LC_ALL=ja_JP.UTF-8), unless PAVORIN_CODE_PAGE names the one a run under another locale must have.
+UINT ExpectedCodePage() {
+    wchar_t value[16] = {};
+    return GetEnvironmentVariableW(L"PAVORIN_CODE_PAGE", value, 16) > 0 ? std::wcstoul(value, nullptr, 10) : 932u;
+}
+}  // namespace
+
 void PavorinScenario::SetUp() {
-    ASSERT_EQ(GetACP(), 932u) << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932), as scripts/test does";
+    ASSERT_EQ(GetACP(), ExpectedCodePage()) << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932), as scripts/test does";
 }
 
 void PavorinScenario::TearDown() {
@@ -44,7 +53,7 @@ void PavorinScenario::EndRunLeftBehind() {
 
 Pavorin& PavorinScenario::StartPavorin() {
     if (app_ && app_->IsRunning()) throw DriverError("Pavorin already runs in this scenario: " + app_->Describe());
-    app_ = std::make_unique<Pavorin>(folder.Path());
+    app_ = std::make_unique<Pavorin>(startFolder_.empty() ? folder.Path() : startFolder_);
     return *app_;
 }
 

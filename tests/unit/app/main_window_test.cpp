@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/ui_resources.h"
 #include "main_window_session.h"
+#include "win32/text_conversion.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST_F(MainWindow, DestroyReleasesTheSharedFontsAndBrushAndQuitsWithZero) {
 }
 
 TEST_F(MainWindow, SettingsPathIsTheIniFileInTheCurrentDirectory) {
-    EXPECT_EQ(SettingsPath(), folder.PathOf("Pavorin.ini"));
+    EXPECT_EQ(SettingsPath(), win32::Utf8ToWide(folder.PathOf("Pavorin.ini")));
     EXPECT_EQ(FieldSeparator(), u':');
 }
 

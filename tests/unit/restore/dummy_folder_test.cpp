@@ -6,51 +6,44 @@
 #include "restore/dummy_folder.h"
 
 namespace {
-std::string TempPath() {
-    char buffer[MAX_PATH + 1] = {};
-    GetTempPathA(MAX_PATH, buffer);
+std::wstring TempPath() {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, buffer);
     return buffer;
 }
 }  // namespace
 
 TEST(DummyFolder, IsTheLongPathOfDummyInTheTemporaryFolderAndExistsAfterwards) {
-    const std::string dummy = TempPath() + "dummy";
-    RemoveDirectoryA(dummy.c_str());  // only when empty: a leftover with contents stays as it is
+    const std::wstring dummy = TempPath() + L"dummy";
+    RemoveDirectoryW(dummy.c_str());  // only when empty: a leftover with contents stays as it is
 
     const std::wstring made = PrepareDummyFolderW();
     ASSERT_FALSE(made.empty());
     EXPECT_EQ(made.substr(made.size() - 6), L"\\dummy");
     EXPECT_TRUE(IsExistingDirectory(dummy.c_str()));
-    char longForm[MAX_PATH + 1] = {};
-    ASSERT_NE(GetLongPathNameA(dummy.c_str(), longForm, MAX_PATH), 0u);
-    EXPECT_EQ(made, AnsiToWide(longForm));
+    wchar_t longForm[MAX_PATH + 1] = {};
+    ASSERT_NE(GetLongPathNameW(dummy.c_str(), longForm, MAX_PATH), 0u);
+    EXPECT_EQ(made, longForm);
 
     // A second run finds it and gives the same path.
     EXPECT_EQ(PrepareDummyFolderW(), made);
 }
 
 TEST(DummyFolder, IsExistingDirectoryTellsFoldersFromFilesAndMissingPaths) {
-    const std::string base = TempPath();
-    const std::string folder = base + "pavorin-restore-dir";
-    const std::string file = base + "pavorin-restore-file.txt";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const HANDLE created = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    const std::wstring base = TempPath();
+    const std::wstring folder = base + L"pavorin-restore-dir-\u00DC";  // Ü: not in code page 932
+    const std::wstring file = base + L"pavorin-restore-file.txt";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                        nullptr);
     ASSERT_NE(created, INVALID_HANDLE_VALUE);
     CloseHandle(created);
 
     EXPECT_TRUE(IsExistingDirectory(folder.c_str()));
     EXPECT_FALSE(IsExistingDirectory(file.c_str()));
-    EXPECT_FALSE(IsExistingDirectory((base + "pavorin-restore-missing").c_str()));
-    EXPECT_FALSE(IsExistingDirectory(""));
+    EXPECT_FALSE(IsExistingDirectory((base + L"pavorin-restore-missing").c_str()));
+    EXPECT_FALSE(IsExistingDirectory(L""));
 
-    DeleteFileA(file.c_str());
-    RemoveDirectoryA(folder.c_str());
-}
-
-TEST(DummyFolder, AnsiToWideReadsCodePage932) {
-    ASSERT_EQ(GetACP(), 932u);
-    EXPECT_EQ(AnsiToWide("\x95\x5C\\dummy"), L"\u8868\\dummy");  // 表 ends in the byte of a backslash
-    EXPECT_EQ(AnsiToWide("open"), L"open");
-    EXPECT_TRUE(AnsiToWide("").empty());
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
 }

@@ -10,13 +10,12 @@
 #include "unit/app/main_window_session.h"
 #include "unit/textio/file_bytes.h"
 #include "win32/message_box.h"
-#include "win32/text_conversion.h"
 
 namespace {
 
 struct Box {
     HWND owner;
-    std::string text;  // UTF-8, converted from the code page 932 bytes the program passed
+    std::string text;  // UTF-8, as the program passes it
     std::string caption;
     UINT type;
 };
@@ -24,21 +23,11 @@ struct Box {
 std::vector<Box> boxes;
 int answer = IDOK;
 
-std::string Utf8(std::string_view ansi) {
-    const std::wstring wide = win32::AnsiToWideText(ansi);
-    std::string utf8(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                             nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
-                        static_cast<int>(utf8.size()), nullptr, nullptr);
-    return utf8;
-}
-
-// Expected texts are written as UTF-8 literals, which the code page 932 execution character set leaves alone.
+// Expected texts are written as UTF-8 literals, whatever execution character set the tests are built with.
 std::string U8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
 
 int RecordBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
-    boxes.push_back({owner, Utf8(text), Utf8(caption), type});
+    boxes.push_back({owner, std::string(text), std::string(caption), type});
     return answer;
 }
 

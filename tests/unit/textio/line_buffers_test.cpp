@@ -39,7 +39,7 @@ TEST_F(LineBuffers, RefusalsAreToldInAPlainBoxOwnedByTheCreatingWindow) {
     } refusals[] = {
         {AddLineW(3, L"x"), "AddLineW", kCreateFirst},
         {AddInfoLineW(3, {}), "AddInfoLineW", kCreateFirst},
-        {FileWriteW(3, "unused.txt"), "FileWriteW", kCreateFirst},
+        {FileWriteW(3, L"unused.txt"), "FileWriteW", kCreateFirst},
         {DeleteBufferW(3), "DeleteBufferW", "バッファは生成されていません"},
         {JoinWithSepW(0, L"x", L' '), "JoinWithSepW", kExceeded},
     };
@@ -97,7 +97,7 @@ TEST_F(LineBuffers, MisuseEndsTheProgramReleasingEveryBufferAndClosingTheOwner) 
 }
 
 TEST_F(LineBuffers, WritesTheByteOrderMarkAndTheTextIntoANewFile) {
-    const std::string path = TempFile("old contents that must go");
+    const std::wstring path = TempFile("old contents that must go");
     CreateBufferW(0, 0, Owner());
     EXPECT_EQ(FileWriteW(0, path), 1);
     EXPECT_EQ(ReadBytes(path), "\xFF\xFE") << "an empty buffer gives the mark alone";
@@ -115,18 +115,18 @@ TEST_F(LineBuffers, AWriteThatIsRefusedAnswersWhyAndLeavesTheBuffer) {
     CreateBufferW(0, 10, Owner());
     AddLineW(0, L"keep");
     // A folder of that name cannot be opened for writing: access denied.
-    const std::string folder = TempFile("") + ".folder";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::wstring folder = TempFile("") + L".folder";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     EXPECT_EQ(FileWriteW(0, folder), -5);
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 
-    const std::string held = TempFile("held");
-    const HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring held = TempFile("held");
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     EXPECT_EQ(FileWriteW(0, held), -1) << "held open without sharing";
     CloseHandle(holder);
     EXPECT_EQ(ReadBytes(held), "held");
-    EXPECT_EQ(FileWriteW(0, "Z:\\no such folder\\lists1.txt"), -1);
+    EXPECT_EQ(FileWriteW(0, L"Z:\\no such folder\\lists1.txt"), -1);
 
     const wchar_t* text = nullptr;
     EXPECT_EQ(GetWriteBufferW(0, &text), 11);
@@ -135,9 +135,9 @@ TEST_F(LineBuffers, AWriteThatIsRefusedAnswersWhyAndLeavesTheBuffer) {
 }
 
 TEST_F(LineBuffers, AReadOnlyFileIsAccessDenied) {
-    const std::string readOnly = TempFile("locked");
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    const HANDLE probe = CreateFileA(readOnly.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring readOnly = TempFile("locked");
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    const HANDLE probe = CreateFileW(readOnly.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
         CloseHandle(probe);
         GTEST_SKIP() << "this system lets the user write read-only files (Wine run by root)";

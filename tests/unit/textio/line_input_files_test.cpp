@@ -16,7 +16,7 @@ constexpr char kEnd[] = "\r\n終了します。";
 }  // namespace
 
 TEST_F(LineInputFiles, ReadsLinesThenTheEndThenTheFirstLineAgain) {
-    const std::string path = TempFile(ListFileBytes(u"title\r\n4:0\r\n"));
+    const std::wstring path = TempFile(ListFileBytes(u"title\r\n4:0\r\n"));
     EXPECT_EQ(FileLIOpenW(1, path, Owner()), 24);
     std::wstring text;
     EXPECT_EQ(FileLineInputW(1, text), 5);
@@ -35,7 +35,7 @@ TEST_F(LineInputFiles, ReadsLinesThenTheEndThenTheFirstLineAgain) {
 }
 
 TEST_F(LineInputFiles, AFileOfOneLineReadTwiceGivesTheLineThenTheEndThenTheLine) {
-    const std::string path = TempFile(ListFileBytes(u"one"));
+    const std::wstring path = TempFile(ListFileBytes(u"one"));
     FileLIOpenW(0, path, Owner());
     std::wstring line;
     EXPECT_EQ(FileLineInputW(0, line), 3);
@@ -50,10 +50,10 @@ TEST_F(LineInputFiles, OpeningAnswersTheTextSizeOrWhyTheFileCannotBeRead) {
     EXPECT_EQ(FileLineInputW(0, line), -1);
     EXPECT_EQ(line, L"untouched");
     EXPECT_EQ(FileLIOpenW(2, TempFile(""), Owner()), 0) << "an empty file is an empty text, not -2";
-    EXPECT_EQ(FileLIOpenW(3, "Z:\\no such folder\\lists1.txt", Owner()), -3);
+    EXPECT_EQ(FileLIOpenW(3, L"Z:\\no such folder\\lists1.txt", Owner()), -3);
 
-    const std::string held = TempFile(ListFileBytes(u"x"));
-    const HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::wstring held = TempFile(ListFileBytes(u"x"));
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     EXPECT_EQ(FileLIOpenW(4, held, Owner()), -3);
     CloseHandle(holder);
@@ -89,7 +89,7 @@ TEST_F(LineInputFiles, MisuseEndsTheProgramClosingEverySlotAndTheOwner) {
              std::wstring line;
              return FileLineInputW(5, line);
          }},
-        {"FileLIOpenW", "FileLIOpenW(5,*) 添え字が不正！", [] { return FileLIOpenW(5, "lists1.txt"); }},
+        {"FileLIOpenW", "FileLIOpenW(5,*) 添え字が不正！", [] { return FileLIOpenW(5, L"lists1.txt"); }},
         {"FileLICloseW", "FileLICloseW(7) 添え字が不正！", [] { return FileLICloseW(7); }},
     };
     for (const auto& misuse : cases) {

@@ -63,10 +63,10 @@ const std::vector<WindowRecord> kTwoWindows = {
 }  // namespace
 
 TEST(ListFileName, PutsTheBoxTextBetweenPrefixAndExtensionUnchanged) {
-    EXPECT_EQ(ListFileName("0"), "lists0.txt");
-    EXPECT_EQ(ListFileName("12"), "lists12.txt");
-    EXPECT_EQ(ListFileName("007"), "lists007.txt");
-    EXPECT_EQ(ListFileName(""), "lists.txt");
+    EXPECT_EQ(ListFileName(u"0"), u"lists0.txt");
+    EXPECT_EQ(ListFileName(u"12"), u"lists12.txt");
+    EXPECT_EQ(ListFileName(u"007"), u"lists007.txt");
+    EXPECT_EQ(ListFileName(u""), u"lists.txt");
 }
 
 TEST(ListFileName, TheListNumberIsTheBoxTextAsA16BitNumber) {

@@ -51,9 +51,9 @@ void SlotReportTest::TearDown() {
     for (int16_t index = 0; index < 5; ++index) FileLICloseW(index);
     win32::SetMessageBoxHookForTests(nullptr);
     DestroyWindow(owner_);
-    for (const std::string& file : files_) {
-        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(file.c_str());
+    for (const std::wstring& file : files_) {
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(file.c_str());
     }
 }
 
@@ -71,18 +71,18 @@ RecordedBox SlotReportTest::OnlyBox() {
     return boxes.empty() ? RecordedBox{} : boxes.back();
 }
 
-std::string SlotReportTest::TempFile(std::string_view bytes) {
-    char folder[MAX_PATH] = {};
-    char path[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "txt", 0, path);
+std::wstring SlotReportTest::TempFile(std::string_view bytes) {
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"txt", 0, path);
     files_.emplace_back(path);
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
-std::string SlotReportTest::ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+std::string SlotReportTest::ReadBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();

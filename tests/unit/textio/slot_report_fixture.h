@@ -31,12 +31,12 @@ protected:
     static RecordedBox OnlyBox();
 
     // A fresh file in the temporary folder holding bytes; removed after the test.
-    std::string TempFile(std::string_view bytes);
-    static std::string ReadBytes(const std::string& path);
+    std::wstring TempFile(std::string_view bytes);
+    static std::string ReadBytes(const std::wstring& path);
 
 private:
     HWND owner_ = nullptr;
-    std::vector<std::string> files_;
+    std::vector<std::wstring> files_;
 };
 
 }  // namespace textio_test
