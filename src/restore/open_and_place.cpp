@@ -48,9 +48,11 @@ bool IsExistingFolder(const std::wstring& target) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// False when the target is no folder or the shell refused the launch (counted as not opened).
-bool LaunchRecord(RestoreState& state, const std::wstring& target, const WindowRecord& record) {
-    if (!IsExistingFolder(target) ||
+// False when the recorded path or the launch target (the stand-by folder in duplicate-path mode) is no
+// folder, or the shell refused the launch (counted as not opened).
+bool LaunchRecord(RestoreState& state, const std::wstring& recordedPath, const std::wstring& target,
+                  const WindowRecord& record) {
+    if (!IsExistingFolder(recordedPath) || !IsExistingFolder(target) ||
         ClassifyLaunch(Launch(VerbText(state, VerbFor(state.options.openMethod, record.classFlag)), target)) ==
             LaunchOutcome::kNotOpened) {
         ++state.counters.notOpened;
@@ -130,8 +132,9 @@ void ApplyToWindow(const RestoreOptions& options, const MatchedWindow& matched, 
 
 void OpenAndPlaceRecord(RestoreState& state, const WindowRecord& record) {
     const bool duplicatePath = state.options.duplicatePathMode != 0;
-    const std::wstring target = duplicatePath ? state.dummyFolderPath : std::wstring(win32::AsWide(record.path));
-    if (!LaunchRecord(state, target, record)) return;
+    const std::wstring recordedPath(win32::AsWide(record.path));
+    const std::wstring& target = duplicatePath ? state.dummyFolderPath : recordedPath;
+    if (!LaunchRecord(state, recordedPath, target, record)) return;
     const long windowCount = WaitForNewWindow(state);
 
     // A window opened on the stand-by folder is matched and sent on even when nothing else is applied:
