@@ -1,5 +1,6 @@
 #include "capture/align_window_in_order.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ namespace {
 // The listing goes into edit 1002 once, after the last button: the command runs without a message
 // loop, so the edit could not show it growing anyway, and an edit lays out its whole text on every
 // change, which made a hundred buttons cost seconds.
-TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
+// Nothing when the shell could not be reached or stopped answering on the way.
+std::optional<TaskbarRows> ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
     const TaskbarButtonReader reader(toolbar);
     const int count = reader.ButtonCount();
     TaskbarRows rows(static_cast<size_t>(count));
@@ -27,6 +29,7 @@ TaskbarRows ReadTaskbarRows(HWND toolbar, HWND mainWindow) {
         rows.AddButton(button.handle, button.className);
         listing += TaskbarListingLine(index, button.className, button.handle, button.title);
     }
+    if (reader.Failed()) return std::nullopt;
     if (count > 1) SetDlgItemTextW(mainWindow, control::kTaskbarListing, win32::Utf8ToWide(listing).c_str());
     return rows;
 }
@@ -40,18 +43,19 @@ std::string ClassNameOf(uintptr_t window) {
 }  // namespace
 
 TaskbarOrder AlignWindowInOrder(HWND mainWindow, std::span<WindowRecord> records) {
-    const HWND toolbar = FindTaskbarToolbar();
-    if (!toolbar) {
-        std::vector<std::string> classNames;
-        for (const WindowRecord& record : records) classNames.push_back(ClassNameOf(record.hwnd));
-        KeepShellListOrder(records, classNames);
-        return TaskbarOrder::kUnreadable;
+    const TaskbarFound taskbar = FindTaskbar();
+    if (taskbar.kind == TaskbarKind::kToolbar) {
+        if (std::optional<TaskbarRows> rows = ReadTaskbarRows(taskbar.toolbar, mainWindow)) {
+            for (size_t lost = AssignTaskbarRows(*rows, records).size(); lost > 0; --lost) {
+                win32::ShowMessageBox(mainWindow, text::kLostHandleText, text::kAlignCaption, MB_OK);
+            }
+            return TaskbarOrder::kRead;
+        }
     }
-    TaskbarRows rows = ReadTaskbarRows(toolbar, mainWindow);
-    for (size_t lost = AssignTaskbarRows(rows, records).size(); lost > 0; --lost) {
-        win32::ShowMessageBox(mainWindow, text::kLostHandleText, text::kAlignCaption, MB_OK);
-    }
-    return TaskbarOrder::kRead;
+    std::vector<std::string> classNames;
+    for (const WindowRecord& record : records) classNames.push_back(ClassNameOf(record.hwnd));
+    KeepShellListOrder(records, classNames);
+    return taskbar.kind == TaskbarKind::kTaskList ? TaskbarOrder::kShellList : TaskbarOrder::kUnreadable;
 }
 
 }  // namespace capture

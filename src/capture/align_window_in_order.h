@@ -9,9 +9,11 @@
 
 namespace capture {
 
+// Where the order is not read, the records keep their order and take their classes from the windows.
 enum class TaskbarOrder {
     kRead,        // positions and class flags come from the taskbar's buttons
-    kUnreadable,  // no taskbar toolbar to read: the records keep their order, classes from the windows
+    kShellList,   // a taskbar of Windows 7 and later, whose order has no reading: the shell list's order
+    kUnreadable,  // no taskbar, or a toolbar taskbar that could not be read
 };
 
 // Sets taskbarPosition and classFlag of every record. A record whose window has no folder-window

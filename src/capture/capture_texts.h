@@ -20,7 +20,7 @@ inline constexpr char kFileNotWrittenText[] = "ファイルに書き込めませ
 // A shell whose window list cannot be had at all: a snapshot of it would hold no window, so none is
 // saved over the list that may stand there.
 inline constexpr char kShellListUnusableText[] = "ウィンドウの一覧を取得できませんでした\n保存できませんでした";
-// A shell whose taskbar has no toolbar of buttons to read: the windows keep the shell list's order.
+// No taskbar, or a toolbar taskbar that could not be read: the windows keep the shell list's order.
 inline constexpr char kTaskbarUnreadableText[] = "タスクバーの並び順を読み取れませんでした\nウィンドウリストの順に保存します";
 
 }  // namespace capture::text

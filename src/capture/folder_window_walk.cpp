@@ -16,6 +16,22 @@ namespace {
 // Room for the folder path, in UTF-16 units.
 constexpr size_t kPathRoom = 260;
 
+// Windows arranges a window (snapped to half the screen, maximised vertically) without touching its normal
+// rectangle, which keeps the size from before the arrangement. Such a window is recorded where it
+// stands, in the workspace coordinates of the placement (the work area's origin, not the screen's).
+void RecordWhereItStands(HWND window, WINDOWPLACEMENT& placement) {
+    if (placement.showCmd != SW_SHOWNORMAL || IsIconic(window) || IsZoomed(window)) return;
+    RECT standing{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window, &standing) ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    OffsetRect(&standing, monitor.rcMonitor.left - monitor.rcWork.left, monitor.rcMonitor.top - monitor.rcWork.top);
+    placement.rcNormalPosition = standing;
+}
+
 // The record of a folder window, or nothing when a read fails or the location is no file-system path.
 std::optional<WindowRecord> ReadFolderWindow(IWebBrowser2* browser, IFolderView* view) {
     WindowRecord record;
@@ -34,6 +50,7 @@ std::optional<WindowRecord> ReadFolderWindow(IWebBrowser2* browser, IFolderView*
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!window || !GetWindowPlacement(window, &placement)) return std::nullopt;
+    RecordWhereItStands(window, placement);
     record.placement = ToPlacementRecord(placement);
     return record;
 }

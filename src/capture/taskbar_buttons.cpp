@@ -26,14 +26,12 @@ constexpr DWORD kMemoryAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS
 // What the title buffer and the class buffer hold, terminator included.
 constexpr int kTitleRoom = 261;
 constexpr int kClassRoom = 260;
+// How long the shell is given to answer one message about its taskbar.
+constexpr UINT kAnswerTimeoutMs = 1000;
 
-HWND ToolbarOfTray(HWND tray) {
-    HWND child = tray;
-    for (const char* className : {"ReBarWindow32", "MSTaskSwWClass", "ToolbarWindow32"}) {
-        child = FindWindowExA(child, nullptr, className, nullptr);
-        if (!child) return nullptr;
-    }
-    return child;
+HWND TaskSwitcherOfTray(HWND tray) {
+    const HWND rebar = FindWindowExA(tray, nullptr, "ReBarWindow32", nullptr);
+    return rebar ? FindWindowExA(rebar, nullptr, "MSTaskSwWClass", nullptr) : nullptr;
 }
 
 bool Is64BitProcess(HANDLE process) {
@@ -69,12 +67,18 @@ std::basic_string<Char> WindowText(HWND window, Reader reader) {
 
 }  // namespace
 
-HWND FindTaskbarToolbar() {
+TaskbarFound FindTaskbar() {
+    TaskbarFound found;
     HWND tray = nullptr;
     while ((tray = FindWindowExA(nullptr, tray, "Shell_TrayWnd", nullptr)) != nullptr) {
-        if (HWND toolbar = ToolbarOfTray(tray)) return toolbar;
+        const HWND taskSwitcher = TaskSwitcherOfTray(tray);
+        if (!taskSwitcher) continue;
+        if (HWND toolbar = FindWindowExA(taskSwitcher, nullptr, "ToolbarWindow32", nullptr)) {
+            return {TaskbarKind::kToolbar, toolbar};
+        }
+        if (FindWindowExA(taskSwitcher, nullptr, "MSTaskListWClass", nullptr)) found.kind = TaskbarKind::kTaskList;
     }
-    return nullptr;
+    return found;
 }
 
 TaskbarButtonReader::TaskbarButtonReader(HWND toolbar)
@@ -82,8 +86,19 @@ TaskbarButtonReader::TaskbarButtonReader(HWND toolbar)
     if (process_) shellIs64Bit_ = Is64BitProcess(process_.get());
 }
 
+std::optional<LRESULT> TaskbarButtonReader::Ask(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (timedOut_) return std::nullopt;
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutA(toolbar_, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                            &answer) == 0) {
+        timedOut_ = true;
+        return std::nullopt;
+    }
+    return static_cast<LRESULT>(answer);
+}
+
 int TaskbarButtonReader::ButtonCount() const {
-    const LRESULT count = SendMessageA(toolbar_, TB_BUTTONCOUNT, 0, 0);
+    const LRESULT count = Ask(TB_BUTTONCOUNT, 0, 0).value_or(0);
     return count > 0 ? static_cast<int>(count) : 0;
 }
 
@@ -102,7 +117,7 @@ TaskbarButton TaskbarButtonReader::Read(int index) const {
 
 uint32_t TaskbarButtonReader::ReadWindowHandle(int index) const {
     if (!block_) return 0;
-    if (!SendMessageA(toolbar_, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block_.address()))) {
+    if (!Ask(TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block_.address())).value_or(0)) {
         return 0;
     }
     const ButtonLayout& layout = shellIs64Bit_ ? k64BitButton : k32BitButton;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "capture/remote_block.h"
@@ -12,9 +13,19 @@
 
 namespace capture {
 
-// The toolbar of the first Shell_TrayWnd that holds the whole chain Shell_TrayWnd > ReBarWindow32 >
-// MSTaskSwWClass > ToolbarWindow32; null when no taskbar has it (taskbars since Windows 7, Wine's own).
-HWND FindTaskbarToolbar();
+enum class TaskbarKind {
+    kNone,      // no Shell_TrayWnd holds a task switcher (Wine's own desktop)
+    kToolbar,   // Shell_TrayWnd > ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32, up to Windows Vista
+    kTaskList,  // the MSTaskSwWClass holds an MSTaskListWClass (Windows 7 and later): no order to read
+};
+
+struct TaskbarFound {
+    TaskbarKind kind = TaskbarKind::kNone;
+    HWND toolbar = nullptr;  // with kToolbar
+};
+
+// A toolbar taskbar when any Shell_TrayWnd has one, else a task-list taskbar when any has that.
+TaskbarFound FindTaskbar();
 
 struct TaskbarButton {
     uint32_t handle = 0;    // the window's handle, 0 when the button could not be read
@@ -27,17 +38,24 @@ public:
     // Opens the toolbar's process once and allocates the one block every button is copied into.
     explicit TaskbarButtonReader(HWND toolbar);
 
+    // Every message to the toolbar waits a bounded time: a hung shell cannot hang the capture. After a
+    // message that timed out nothing more is asked, and the reader counts as failed.
     int ButtonCount() const;
     // Every failed step gives an empty button, never a value left over from another button.
     TaskbarButton Read(int index) const;
+    // The shell's process could not be reached, or it did not answer in time.
+    bool Failed() const { return !block_ || timedOut_; }
 
 private:
     uint32_t ReadWindowHandle(int index) const;
+    // SendMessageTimeout's answer, or nothing once the toolbar has not answered in time.
+    std::optional<LRESULT> Ask(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     HWND toolbar_;
     win32::UniqueKernelHandle process_;
     RemoteBlock block_;
     bool shellIs64Bit_ = true;
+    mutable bool timedOut_ = false;
 };
 
 }  // namespace capture

@@ -40,23 +40,23 @@ int64_t Launch(const wchar_t* verb, const std::wstring& target) {
     return static_cast<int64_t>(reinterpret_cast<INT_PTR>(result));
 }
 
-// False when the shell refused the launch (counted as not opened).
-bool LaunchRecord(RestoreState& state, const std::wstring& target, const WindowRecord& record) {
-    // An empty target would open whatever the shell makes of no file at all, not a recorded folder.
-    if (target.empty()) {
+// A list file is plain text that users pass around: whatever else a path names (a program, a document,
+// nothing at all) would be run or opened by the shell, so only a folder that exists is launched.
+bool IsExistingFolder(const std::wstring& target) {
+    if (target.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// False when the recorded path or the launch target (the stand-by folder in duplicate-path mode) is no
+// folder, or the shell refused the launch (counted as not opened).
+bool LaunchRecord(RestoreState& state, const std::wstring& recordedPath, const std::wstring& target,
+                  const WindowRecord& record) {
+    if (!IsExistingFolder(recordedPath) || !IsExistingFolder(target) ||
+        ClassifyLaunch(Launch(VerbText(state, VerbFor(state.options.openMethod, record.classFlag)), target)) ==
+            LaunchOutcome::kNotOpened) {
         ++state.counters.notOpened;
         return false;
-    }
-    const int64_t result = Launch(VerbText(state, VerbFor(state.options.openMethod, record.classFlag)), target);
-    switch (ClassifyLaunch(result)) {
-        case LaunchOutcome::kNotOpened:
-            ++state.counters.notOpened;
-            return false;
-        case LaunchOutcome::kOpenedWrongly:
-            Launch(nullptr, target);
-            ++state.counters.wrongOpen;
-            return true;
-        case LaunchOutcome::kOpened: break;
     }
     return true;
 }
@@ -91,7 +91,7 @@ std::optional<MatchedWindow> FindNewestWindowShowing(RestoreState& state, const 
             case capture::FolderViewLookup::kFolder: break;
         }
         const std::u16string location(win32::AsUtf16(capture::LocationUrlOf(candidate.browser.Get())));
-        if (ShowsWantedUrl(wanted, location, CompareLogically)) return candidate;
+        if (ShowsWantedUrl(wanted, location, CompareIgnoringCase)) return candidate;
     }
     return std::nullopt;
 }
@@ -132,8 +132,9 @@ void ApplyToWindow(const RestoreOptions& options, const MatchedWindow& matched, 
 
 void OpenAndPlaceRecord(RestoreState& state, const WindowRecord& record) {
     const bool duplicatePath = state.options.duplicatePathMode != 0;
-    const std::wstring target = duplicatePath ? state.dummyFolderPath : std::wstring(win32::AsWide(record.path));
-    if (!LaunchRecord(state, target, record)) return;
+    const std::wstring recordedPath(win32::AsWide(record.path));
+    const std::wstring& target = duplicatePath ? state.dummyFolderPath : recordedPath;
+    if (!LaunchRecord(state, recordedPath, target, record)) return;
     const long windowCount = WaitForNewWindow(state);
 
     // A window opened on the stand-by folder is matched and sent on even when nothing else is applied:

@@ -1,11 +1,11 @@
 #include "restore/open_window_pool.h"
 
-bool ShowsWantedUrl(const std::u16string& wantedUrl, const std::u16string& location, LogicalCompare compare) {
+bool ShowsWantedUrl(const std::u16string& wantedUrl, const std::u16string& location, LocationCompare compare) {
     return !wantedUrl.empty() && compare(wantedUrl.c_str(), location.c_str()) == 0;
 }
 
 std::vector<bool> MarkAlreadyOpen(const std::vector<std::u16string>& wantedUrls, std::vector<std::u16string> pool,
-                                  LogicalCompare compare) {
+                                  LocationCompare compare) {
     std::vector<bool> alreadyOpen(wantedUrls.size(), false);
     for (size_t record = 0; record < wantedUrls.size(); ++record) {
         for (size_t entry = 0; entry < pool.size(); ++entry) {

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-// Compares two zero-terminated texts the way the shell sorts names (StrCmpLogicalW on Windows); 0 = same.
-using LogicalCompare = int (*)(const char16_t* left, const char16_t* right);
+// Compares two zero-terminated texts; 0 = the same location.
+using LocationCompare = int (*)(const char16_t* left, const char16_t* right);
 
 // An empty wanted URL (one that did not fit its room) never matches, not even an empty location.
-bool ShowsWantedUrl(const std::u16string& wantedUrl, const std::u16string& location, LogicalCompare compare);
+bool ShowsWantedUrl(const std::u16string& wantedUrl, const std::u16string& location, LocationCompare compare);
 
 // One flag per wanted URL, in order: true when it took an entry of the pool.
 std::vector<bool> MarkAlreadyOpen(const std::vector<std::u16string>& wantedUrls, std::vector<std::u16string> pool,
-                                  LogicalCompare compare);
+                                  LocationCompare compare);

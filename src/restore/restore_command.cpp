@@ -1,7 +1,6 @@
 #include "restore/restore_command.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -60,7 +59,7 @@ std::vector<bool> FindAlreadyOpen(const RestoreState& state, const std::vector<W
                                                       static_cast<size_t>(UrlCapacity(record.urlLength)));
         wantedUrls.emplace_back(win32::AsUtf16(url));
     }
-    return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareLogically);
+    return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareIgnoringCase);
 }
 
 RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
@@ -96,8 +95,10 @@ void Report(const RestoreCounters& counters) {
 
 }  // namespace
 
-int CompareLogically(const char16_t* left, const char16_t* right) {
-    return StrCmpLogicalW(reinterpret_cast<const wchar_t*>(left), reinterpret_cast<const wchar_t*>(right));
+int CompareIgnoringCase(const char16_t* left, const char16_t* right) {
+    const int order = CompareStringOrdinal(reinterpret_cast<const wchar_t*>(left), -1,
+                                           reinterpret_cast<const wchar_t*>(right), -1, TRUE);
+    return order == CSTR_EQUAL ? 0 : (order == CSTR_LESS_THAN ? -1 : 1);
 }
 
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command

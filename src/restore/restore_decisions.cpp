@@ -9,7 +9,6 @@ constexpr int32_t kShowMaximized = 3;       // SW_SHOWMAXIMIZED
 constexpr int32_t kShowMinNoActive = 7;     // SW_SHOWMINNOACTIVE
 constexpr int32_t kRestoreToMaximized = 2;  // WPF_RESTORETOMAXIMIZED
 constexpr int64_t kLastFailure = 32;
-constexpr int64_t kWrongOpen = 42;
 }  // namespace
 
 LaunchVerb VerbFor(int32_t openMethod, int32_t classFlag) {
@@ -22,9 +21,7 @@ LaunchVerb VerbFor(int32_t openMethod, int32_t classFlag) {
 }
 
 LaunchOutcome ClassifyLaunch(int64_t result) {
-    if (result <= kLastFailure) return LaunchOutcome::kNotOpened;
-    if (result == kWrongOpen) return LaunchOutcome::kOpenedWrongly;
-    return LaunchOutcome::kOpened;
+    return result <= kLastFailure ? LaunchOutcome::kNotOpened : LaunchOutcome::kOpened;
 }
 
 ShowState ShowStateFor(const PlacementRecord& recorded, int16_t showStateMode, bool unmaximize) {

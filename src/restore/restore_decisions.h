@@ -16,9 +16,8 @@ enum class LaunchVerb {
 LaunchVerb VerbFor(int32_t openMethod, int32_t classFlag);
 
 enum class LaunchOutcome {
-    kNotOpened,      // 32 or less: the shell refused
-    kOpenedWrongly,  // exactly 42: relaunched with the default action and counted
-    kOpened,
+    kNotOpened,  // 32 or less: the shell refused
+    kOpened,     // anything above 32 (XP answered folders with 33, Windows 7 and later answer 42)
 };
 
 // The ShellExecuteW result taken as a signed number.

@@ -13,15 +13,12 @@ std::string CountMessage(std::string_view prefix, int32_t count, const ReportTex
 }  // namespace
 
 std::vector<std::string> RestoreReportMessages(const RestoreCounters& counters, const ReportTexts& texts) {
-    const int64_t sum = int64_t{counters.notOpened} + counters.alreadyOpen + counters.lost + counters.wrongOpen +
-                        counters.noView;
+    const int64_t sum = int64_t{counters.notOpened} + counters.alreadyOpen + counters.lost + counters.noView;
     if (sum == 0) return {std::string(texts.done)};
     std::vector<std::string> messages;
     if (counters.notOpened > 0) messages.push_back(CountMessage(texts.notOpenedPrefix, counters.notOpened, texts, {}));
     if (counters.alreadyOpen > 0)
         messages.push_back(CountMessage(texts.alreadyOpenPrefix, counters.alreadyOpen, texts, {}));
     if (counters.lost > 0) messages.push_back(CountMessage(texts.lostPrefix, counters.lost, texts, texts.lostHint));
-    if (counters.wrongOpen > 0)
-        messages.push_back(CountMessage(texts.wrongOpenPrefix, counters.wrongOpen, texts, texts.wrongOpenHint));
     return messages;
 }

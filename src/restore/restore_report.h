@@ -9,7 +9,6 @@ struct RestoreCounters {
     int32_t notOpened = 0;    // the shell refused the launch
     int32_t alreadyOpen = 0;  // skipped: a window showed the folder already
     int32_t lost = 0;         // launched, but no window showed the wanted location
-    int32_t wrongOpen = 0;    // launched wrongly and relaunched with the default action
     int32_t noView = 0;       // shell windows without a folder view met while matching
 };
 
@@ -21,11 +20,9 @@ struct ReportTexts {
     std::string_view alreadyOpenPrefix;
     std::string_view lostPrefix;
     std::string_view lostHint;
-    std::string_view wrongOpenPrefix;
-    std::string_view wrongOpenHint;
 };
 
 // One text per box: "done" when every counter is 0; otherwise one box per counter above 0 in the order
-// not opened, already open, lost, opened wrongly. Windows without a folder view have no box of their
+// not opened, already open, lost. Windows without a folder view have no box of their
 // own, so a run that met only those shows none.
 std::vector<std::string> RestoreReportMessages(const RestoreCounters& counters, const ReportTexts& texts);

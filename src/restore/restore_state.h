@@ -18,5 +18,6 @@ struct RestoreState {
     RestoreCounters counters;
 };
 
-// StrCmpLogicalW over zero-terminated UTF-16, as the pool and the match compare locations.
-int CompareLogically(const char16_t* left, const char16_t* right);
+// An ordinal comparison of zero-terminated UTF-16 that ignores case only, as the pool and the match
+// compare locations: "a01" and "a1" are different folders.
+int CompareIgnoringCase(const char16_t* left, const char16_t* right);

@@ -22,10 +22,8 @@ inline constexpr std::string_view kNotOpenedPrefix = "開けなかったウィ�
 inline constexpr std::string_view kAlreadyOpenPrefix = "既に開いていたウィンドウが";
 inline constexpr std::string_view kLostPrefix = "見失ったウィンドウが";
 inline constexpr std::string_view kLostHint = "\nタイムアウト値を増やしてみてください。";
-inline constexpr std::string_view kWrongOpenPrefix = "正しく開けなかったウィンドウが";
-inline constexpr std::string_view kWrongOpenHint = "\nウィンドウリストを確認してください";
 
 inline constexpr ReportTexts kReportTexts = {kDone,       kCountSuffix, kNotOpenedPrefix, kAlreadyOpenPrefix,
-                                             kLostPrefix, kLostHint,    kWrongOpenPrefix, kWrongOpenHint};
+                                             kLostPrefix, kLostHint};
 
 }  // namespace restore_text

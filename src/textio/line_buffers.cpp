@@ -1,14 +1,15 @@
 #include "textio/line_buffers.h"
 
+#include <span>
 #include <string>
 
 #include "app/main_window.h"
 #include "textio/fatal_report.h"
 #include "textio/line_buffer_slots.h"
 #include "textio/slot_messages.h"
+#include "textio/whole_file_write.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
-#include "win32/unique_handle.h"
 
 namespace {
 using textio::BufferFault;
@@ -35,11 +36,6 @@ int32_t Answer(const BufferOutcome& outcome, uint16_t index, std::string_view ro
         win32::ShowMessageBox(bufferOwner, message, routine, MB_OK);
     }
     return outcome.result;
-}
-
-bool WriteAll(HANDLE file, const void* bytes, size_t count) {
-    DWORD written = 0;
-    return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == count;
 }
 }  // namespace
 
@@ -72,15 +68,10 @@ int32_t GetWriteBufferW(uint16_t index, const wchar_t** text) {
 int FileWriteW(uint16_t index, std::wstring_view path) {
     const BufferOutcome writable = Slots().CheckWritable(index);
     if (writable.fault != BufferFault::kNone) return Answer(writable, index, "FileWriteW");
-    const std::wstring pathZ(path);
-    const win32::UniqueFile file(
-        CreateFileW(pathZ.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return GetLastError() == ERROR_ACCESS_DENIED ? -5 : -1;
     static constexpr unsigned char kByteOrderMark[] = {0xFF, 0xFE};
     const std::u16string_view text = Slots().Text(index);
-    const bool written = WriteAll(file.get(), kByteOrderMark, sizeof kByteOrderMark) &&
-                         WriteAll(file.get(), text.data(), text.size() * sizeof(char16_t));
-    return written ? 1 : -1;
+    return WriteWholeFile(path,
+                          {std::as_bytes(std::span(kByteOrderMark)), std::as_bytes(std::span(text))});
 }
 
 int DeleteBufferW(uint16_t index) { return Answer(Slots().Delete(index), index, "DeleteBufferW"); }

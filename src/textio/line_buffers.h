@@ -19,8 +19,9 @@ int32_t JoinWithSepW(uint16_t index, std::wstring_view text, wchar_t separator);
 int32_t AddInfoLineW(uint16_t index, const PlacementRecord& placement);
 // The capacity; text points at the zero-terminated text until the next append or the deletion.
 int32_t GetWriteBufferW(uint16_t index, const wchar_t** text);
-// FF FE and the text into a new file: 1 written; -1 not created or not fully written; -5 access
-// denied; -3 the slot was not created; 0 index out of range.
+// FF FE and the text in place of the file, whole or not at all (the old file stays on any failure):
+// 1 written; -1 not created or not fully written; -5 access denied; -3 the slot was not created;
+// 0 index out of range.
 int FileWriteW(uint16_t index, std::wstring_view path);
 // 1 deleted; -3 the slot was not created; 0 index out of range.
 int DeleteBufferW(uint16_t index);

@@ -1,5 +1,11 @@
 // A capture onto a list number whose file exists already: the read-only check comes first, then the
 // overwrite mode of combo 1006 decides; a file held open elsewhere is reported, never taken as saved.
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "capture_steps.h"
 
 namespace e2e {
@@ -87,6 +93,47 @@ TEST_F(CaptureOntoAnExistingFile, AFileHeldOpenElsewhereIsReportedAsNotSaved) {
         Capture({{capture_text::kFileErrorCaption, capture_text::kFileNotWritten}});
     }
     ExpectKept();
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"lists2.txt"}) << "nothing of the new list is left";
+}
+
+// A disk that fills up part way through the new list: the old list stays whole and nothing of the new
+// one is left. The disk is a real one, a small tmpfs that scripts/test mounts and names in
+// PAVORIN_SMALL_DISK (its Unix path, Z: under Wine), filled here before the capture.
+TEST(CaptureOntoAFullDisk, TheOldListStaysWholeAndNothingIsLeftBehind) {
+    const char* disk = std::getenv("PAVORIN_SMALL_DISK");
+    if (!disk) GTEST_SKIP() << "no small disk: run through scripts/test";
+    std::wstring root = L"Z:" + Wide(disk);
+    std::replace(root.begin(), root.end(), L'/', L'\\');
+    const std::filesystem::path desk = std::filesystem::path(root) / L"desk", filler = std::filesystem::path(root) / L"filler";
+    std::filesystem::remove_all(desk);
+    std::filesystem::remove(filler);
+    std::filesystem::create_directory(desk);
+    std::ofstream(desk / L"lists0.txt", std::ios::binary) << Utf16File(kOldList);
+    std::ofstream(desk / L"Pavorin.ini", std::ios::binary) << "0\t0 1 0 -1 0 1 0 1 1 0 500";
+    {
+        std::ofstream fill(filler, std::ios::binary);
+        const std::string block(4096, 'x');
+        while (fill.write(block.data(), block.size()).flush()) {}
+    }
+    standin::Shell shell;
+    for (wchar_t letter : std::wstring(L"abcdefgh")) {  // 8 paths of 200 characters: 4 KB of list and more
+        ASSERT_TRUE(shell.Open(FolderSpec(standin::WindowKind::Folder, L"C:\\" + std::wstring(200, letter))));
+    }
+    Pavorin app(desk.wstring());
+    app.Control(id::kCaptureButton).Click();
+    const MessageBoxWindow box = app.WaitForMessageBox();
+    EXPECT_EQ(box.Caption(), capture_text::kFileErrorCaption);
+    EXPECT_EQ(box.Text(), capture_text::kFileNotWritten);
+    box.Press(IDOK);
+    EXPECT_EQ(app.CloseAndWaitForExit(), 0u);
+
+    std::ostringstream kept;
+    kept << std::ifstream(desk / L"lists0.txt", std::ios::binary).rdbuf();
+    EXPECT_TRUE(SameBytes(kept.str(), Utf16File(kOldList)));
+    const auto entries = std::distance(std::filesystem::directory_iterator(desk), std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 2) << "lists0.txt and Pavorin.ini only";
+    std::filesystem::remove(filler);
+    std::filesystem::remove_all(desk);
 }
 
 }  // namespace

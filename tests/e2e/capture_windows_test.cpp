@@ -35,6 +35,7 @@ TEST_F(CaptureWindows, RecordsFollowTheTaskbarNotTheShellList) {
     const HWND second = Open(FolderSpec(WindowKind::Explorer, L"C:\\work\\beta", {200, 150, 1000, 700}));
     const HWND third = Open(FolderSpec(WindowKind::Folder, L"D:\\写真 2024", {50, 60, 450, 460}, 6));
     const HWND other = Open(FolderSpec(WindowKind::OtherApp, L"C:\\notes.txt"));
+    ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
     ASSERT_TRUE(shell.SetTaskbarOrder({other, third, first, second}));
 
     StartWithList("12", "朝の作業");
@@ -106,6 +107,7 @@ TEST_F(CaptureWindows, AWindowWithoutATaskbarButtonIsReportedLostAndStillRecorde
     hidden.onTaskbar = false;
     const HWND lost = Open(hidden);
     const HWND first = OpenFolder(WindowKind::Folder, L"C:\\first");
+    ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
     ASSERT_TRUE(shell.SetTaskbarOrder({first, second}));
 
     StartWithList("9", "lost");
@@ -117,16 +119,44 @@ TEST_F(CaptureWindows, AWindowWithoutATaskbarButtonIsReportedLostAndStillRecorde
     ExpectListFile("9", "lost", {lostRecord, RecordOf(first), RecordOf(second)});
 }
 
-TEST_F(CaptureWindows, WithoutTheTaskbarChainTheShellListOrderIsKeptAndSaidOnce) {
+// Without a taskbar the user is told once; the taskbar of Windows 7 and later has no order to read, so
+// there the shell list's order is simply what a capture gives.
+TEST_F(CaptureWindows, WithoutATaskbarOrderToReadTheShellListOrderIsKept) {
     const HWND tree = OpenFolder(WindowKind::Explorer, L"C:\\tree");
     const HWND plain = OpenFolder(WindowKind::Folder, L"C:\\plain");
     ASSERT_TRUE(shell.SetTaskbarOrder({plain, tree}));
-    ASSERT_TRUE(shell.SetFaults({.noTaskbarChain = true}));
+    const ExpectedBox unreadable{capture_text::kCaptureCaption, capture_text::kTaskbarUnreadable};
+    const struct {
+        const char* number;
+        standin::Faults faults;
+        std::vector<ExpectedBox> boxes;
+    } cases[] = {
+        {"1", {.noTaskbarChain = true}, {unreadable, Done()}},
+        {"2", {}, {Done()}},
+    };
+    StartWithList("1", "");
+    for (const auto& taskbar : cases) {
+        SCOPED_TRACE(taskbar.number);
+        ASSERT_TRUE(shell.SetFaults(taskbar.faults));
+        Control(id::kListNumber).TypeOver(taskbar.number);
+        Capture(taskbar.boxes);
+        ExpectListFile(taskbar.number, "", {RecordOf(tree), RecordOf(plain)});
+        EXPECT_EQ(Control(id::kTaskbarListing).Text(), "");
+    }
+}
 
-    StartWithList("1", "no taskbar");
-    Capture({{capture_text::kCaptureCaption, capture_text::kTaskbarUnreadable}, Done()});
-    ExpectListFile("1", "no taskbar", {RecordOf(tree), RecordOf(plain)});
-    EXPECT_EQ(Control(id::kTaskbarListing).Text(), "");
+// A window that Windows has arranged (snapped) is recorded where it stands, not at its size from before.
+TEST_F(CaptureWindows, AnArrangedWindowIsRecordedWhereItStands) {
+    WindowSpec snapped = FolderSpec(WindowKind::Folder, L"C:\\snapped", {100, 100, 740, 580}, 4);
+    snapped.arranged = {0, 0, 640, 990};
+    const HWND window = Open(snapped);
+    const HWND floating = OpenFolder(WindowKind::Explorer, L"C:\\floating");
+
+    StartWithList("4", "snap");
+    Capture({Done()});
+    ExpectedRecord record = RecordOf(window);
+    record.normal = snapped.arranged;
+    ExpectListFile("4", "snap", {record, RecordOf(floating)});
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ wire::Spec ToWire(const WindowSpec& spec) {
     out.closeMode = static_cast<wire::CloseMode>(spec.closeResponse);
     out.hangMs = spec.hangMs;
     out.normal = spec.normal;
+    out.arranged = spec.arranged;
     wire::CopyText(out.path, spec.path.c_str());
     wire::CopyText(out.url, spec.url.c_str());
     return out;
@@ -46,6 +47,8 @@ wire::Faults ToWire(const Faults& faults) {
     out.listCreationFails = faults.listCreationFails;
     out.noTaskbarChain = faults.noTaskbarChain;
     out.launchesFail = faults.launchesFail;
+    out.xpLaunchAnswer = faults.xpLaunchAnswer;
+    out.toolbarTaskbar = faults.toolbarTaskbar;
     out.failingItemCount = static_cast<uint32_t>(faults.failingItems.size());
     std::copy_n(faults.failingItems.begin(), out.failingItemCount, out.failingItems);
     out.noFolderViewCount = static_cast<uint32_t>(faults.noFolderView.size());
@@ -153,6 +156,7 @@ ServerUsage Shell::Usage() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     out.calls = usage->serverCalls;
+    out.launches = usage->launches;
     out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
     return out;
 }
@@ -161,6 +165,7 @@ void Shell::ResetUsage() {
     if (wire::Usage* usage = wire::SharedUsage()) {
         InterlockedExchange64(&usage->serverCalls, 0);
         InterlockedExchange64(&usage->serverTicks, 0);
+        InterlockedExchange64(&usage->launches, 0);
     }
 }
 

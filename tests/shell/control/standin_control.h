@@ -39,6 +39,9 @@ struct WindowSpec {
     std::wstring url;
     // The normal (restored) rectangle, in screen coordinates.
     RECT normal = {100, 100, 740, 580};
+    // When not empty, the window stands here as Windows arranged it (snapped, maximised vertically),
+    // while GetWindowPlacement goes on answering normal, the rectangle from before the arrangement.
+    RECT arranged = {};
     // SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWMINNOACTIVE, SW_HIDE, ...
     // applied through SetWindowPlacement together with normal.
     int showCmd = SW_SHOWNORMAL;
@@ -52,7 +55,8 @@ struct WindowSpec {
     DWORD hangMs = 0;  // with CloseResponse::Hang
 };
 
-// Faults, all off by default. SetFaults replaces the whole set.
+// Faults and the ways of older Windows, all off by default: by default the shell behaves as Windows 7
+// and later do. SetFaults replaces the whole set.
 struct Faults {
     // CoCreateInstance(CLSID_ShellWindows) fails with E_FAIL.
     bool listCreationFails = false;
@@ -62,10 +66,15 @@ struct Faults {
     std::vector<HWND> noFolderView = {};
     // This window is destroyed right after the next get_Count answer (it vanishes before Item).
     HWND vanishAfterNextCount = nullptr;
-    // Shell_TrayWnd stays, but its ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32 chain is gone.
+    // Shell_TrayWnd stays, but its ReBarWindow32 > MSTaskSwWClass chain is gone.
     bool noTaskbarChain = false;
     // The folder launcher starts (ShellExecuteW succeeds) but no window opens.
     bool launchesFail = false;
+    // ShellExecuteW answers a successful launch with 33, as XP did for folders (42 otherwise).
+    bool xpLaunchAnswer = false;
+    // The taskbar up to Vista: MSTaskSwWClass holds a ToolbarWindow32 whose buttons lead to their windows
+    // (otherwise it holds an MSTaskListWClass, whose order cannot be read).
+    bool toolbarTaskbar = false;
 };
 
 // One window as the shell holds it, for assertions.
@@ -97,6 +106,7 @@ struct ProcessMemory {
 struct ServerUsage {
     long long calls = 0;
     double seconds = 0;  // spent waiting for the shell, the lock included
+    long long launches = 0;  // ShellExecuteW calls of the program, whatever their target
 };
 
 // What the program holds, read inside its own process by the COM server (so only after the program's

@@ -36,6 +36,7 @@ enum class Op : uint32_t {
     Navigate,      // window, text: URL
     GetPlacement,  // window; answers placement
     SetPlacement,  // window, placement
+    LaunchAnswer,  // answers number: what ShellExecuteW answers a successful launch with
     // The folder launcher.
     Launch,        // spec: kind, path, showCmd
     // The test control.
@@ -63,6 +64,7 @@ struct Spec {
     CloseMode closeMode;
     uint32_t hangMs;
     RECT normal;
+    RECT arranged;  // empty: not arranged
     wchar_t path[kTextCapacity];
     wchar_t url[kTextCapacity];
 };
@@ -71,6 +73,8 @@ struct Faults {
     int32_t listCreationFails;
     int32_t noTaskbarChain;
     int32_t launchesFail;
+    int32_t xpLaunchAnswer;
+    int32_t toolbarTaskbar;
     uint32_t failingItemCount;
     int32_t failingItems[kMaxFaultEntries];
     uint32_t noFolderViewCount;
@@ -138,6 +142,7 @@ struct Census {
 struct Usage {
     volatile LONG64 serverCalls;  // exchanges the COM server made
     volatile LONG64 serverTicks;  // QueryPerformanceCounter ticks it spent in them, waits for the lock included
+    volatile LONG64 launches;     // ShellExecuteW calls of the program, whatever their target
     Census census;
 };
 

@@ -7,4 +7,10 @@ namespace standin {
 
 void RedirectImportEverywhere(FARPROC original, FARPROC replacement);
 
+// Function pointers of different types meet only in import tables, hence the detour through void().
+template <typename To, typename From>
+To FunctionCast(From function) {
+    return reinterpret_cast<To>(reinterpret_cast<void (*)()>(function));
+}
+
 }  // namespace standin

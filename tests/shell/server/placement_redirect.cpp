@@ -15,12 +15,6 @@ using SetPlacementFunction = BOOL(WINAPI*)(HWND, const WINDOWPLACEMENT*);
 
 HMODULE User32() { return GetModuleHandleW(L"user32.dll"); }
 
-// Function pointers of different types meet only in import tables, hence the detour through void().
-template <typename To, typename From>
-To FunctionCast(From function) {
-    return reinterpret_cast<To>(reinterpret_cast<void (*)()>(function));
-}
-
 // The real functions, taken before any import table is changed.
 const auto g_getPlacement = FunctionCast<GetPlacementFunction>(GetProcAddress(User32(), "GetWindowPlacement"));
 const auto g_setPlacement = FunctionCast<SetPlacementFunction>(GetProcAddress(User32(), "SetWindowPlacement"));

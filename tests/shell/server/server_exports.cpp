@@ -5,6 +5,7 @@
 #include "server/shell_calls.h"
 #include "server/com_object.h"
 #include "server/program_census.h"
+#include "server/launch_redirect.h"
 #include "server/placement_redirect.h"
 #include "server/shell_windows_list.h"
 
@@ -23,6 +24,7 @@ public:
         const HRESULT created = AskShell(wire::Op::CreateList, nullptr);
         if (FAILED(created)) return created;
         RedirectPlacementCalls();
+        RedirectLaunchCalls();
         return CreateComObject<ShellWindowsList>(iid, object);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }

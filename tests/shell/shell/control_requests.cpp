@@ -33,8 +33,7 @@ void DescribeWindow(const ShellWindow& window, wire::State& state) {
     state.viewMode = window.HasFolderView() ? window.viewMode : 0;
     state.listIndex = ListIndexOf(hwnd);
     state.taskbarButton = Context().taskbar.ButtonOf(hwnd);
-    state.placement.length = sizeof state.placement;
-    GetWindowPlacement(hwnd, &state.placement);
+    PlacementOf(window, state.placement);
     GetClassNameW(hwnd, state.className, static_cast<int>(std::size(state.className)));
     GetWindowTextW(hwnd, state.title, static_cast<int>(std::size(state.title)));
     wire::CopyText(state.path, window.path.c_str());
@@ -71,7 +70,7 @@ void OnSetLaunchDelay(const wire::Request& request, wire::Reply&) {
 void OnSetFaults(const wire::Request& request, wire::Reply&) {
     ShellContext& context = Context();
     context.faults = request.faults;
-    context.taskbar.SetChainPresent(!context.faults.noTaskbarChain);
+    context.taskbar.Arrange(!context.faults.noTaskbarChain, context.faults.toolbarTaskbar != 0);
 }
 
 void OnDescribe(const wire::Request& request, wire::Reply& reply) {

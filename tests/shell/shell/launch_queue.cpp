@@ -30,6 +30,12 @@ wire::Spec LaunchedWindowSpec(const wire::Spec& asked) {
 
 }  // namespace
 
+// Windows 7 and later answer every successful launch with 42, folders included; XP answered a folder
+// with 33, as Wine's own ShellExecuteW does.
+void OnLaunchAnswer(const wire::Request&, wire::Reply& reply) {
+    reply.number = Context().faults.xpLaunchAnswer ? 33 : 42;
+}
+
 void OnLaunch(const wire::Request& request, wire::Reply& reply) {
     ShellContext& context = Context();
     if (context.faults.launchesFail) {

@@ -85,16 +85,18 @@ void OnNavigate(const wire::Request& request, wire::Reply& reply) {
 }
 
 void OnGetPlacement(const wire::Request& request, wire::Reply& reply) {
-    if (!WindowOf(request, reply)) return;
-    reply.placement.length = sizeof reply.placement;
-    if (!GetWindowPlacement(wire::FromWire(request.window), &reply.placement)) {
+    const ShellWindow* window = WindowOf(request, reply);
+    if (!window) return;
+    if (!PlacementOf(*window, reply.placement)) {
         reply.lastError = GetLastError();
         reply.result = HRESULT_FROM_WIN32(reply.lastError);
     }
 }
 
 void OnSetPlacement(const wire::Request& request, wire::Reply& reply) {
-    if (!WindowOf(request, reply)) return;
+    ShellWindow* window = WindowOf(request, reply);
+    if (!window) return;
+    window->arranged = false;
     HWND hwnd = wire::FromWire(request.window);
     if (!SetWindowPlacement(hwnd, &request.placement)) {
         reply.lastError = GetLastError();

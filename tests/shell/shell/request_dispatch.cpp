@@ -8,7 +8,7 @@ void HandleRequest(const wire::Request& request, wire::Reply& reply) {
     using Handler = void (*)(const wire::Request&, wire::Reply&);
     static constexpr Handler handlers[] = {
         OnCreateList, OnCount,   OnItem,          OnLocationUrl,     OnHasFolderView, OnGetViewMode,
-        OnSetViewMode, OnNavigate, OnGetPlacement, OnSetPlacement,   OnLaunch,        OnOpen,
+        OnSetViewMode, OnNavigate, OnGetPlacement, OnSetPlacement,   OnLaunchAnswer, OnLaunch,        OnOpen,
         OnClose,      OnSetTaskbarOrder, OnSetLaunchDelay, OnSetFaults, OnDescribe,    OnListedWindows,
         OnTaskbarWindows, OnQuit,
     };

@@ -19,6 +19,7 @@ void OnGetPlacement(const wire::Request& request, wire::Reply& reply);
 void OnSetPlacement(const wire::Request& request, wire::Reply& reply);
 
 // Folder launches (launch_queue.cpp).
+void OnLaunchAnswer(const wire::Request& request, wire::Reply& reply);
 void OnLaunch(const wire::Request& request, wire::Reply& reply);
 void OnLaunchTimer(UINT_PTR timer);
 

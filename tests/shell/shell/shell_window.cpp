@@ -125,10 +125,24 @@ HWND OpenShellWindow(const wire::Spec& spec) {
                                 nullptr, nullptr, context.instance, nullptr);
     if (!hwnd) return nullptr;
     window->hwnd = hwnd;
-    context.windows.Add(std::move(window));
+    ShellWindow& added = context.windows.Add(std::move(window));
     if (spec.onTaskbar) context.taskbar.Append(hwnd);
     ApplyPlacement(hwnd, spec);
+    if (!IsRectEmpty(&spec.arranged)) {
+        const RECT& arranged = spec.arranged;
+        SetWindowPos(hwnd, nullptr, arranged.left, arranged.top, arranged.right - arranged.left,
+                     arranged.bottom - arranged.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        added.arranged = true;
+        added.normalBeforeArrangement = spec.normal;
+    }
     return hwnd;
+}
+
+BOOL PlacementOf(const ShellWindow& window, WINDOWPLACEMENT& placement) {
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window.hwnd, &placement)) return FALSE;
+    if (window.arranged && placement.showCmd == SW_SHOWNORMAL) placement.rcNormalPosition = window.normalBeforeArrangement;
+    return TRUE;
 }
 
 void NavigateShellWindow(HWND hwnd, const std::wstring& url) {

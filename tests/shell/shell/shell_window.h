@@ -6,6 +6,7 @@
 #include <string>
 
 #include "protocol/wire.h"
+#include "shell/window_registry.h"
 
 namespace standin {
 
@@ -18,5 +19,8 @@ HWND OpenShellWindow(const wire::Spec& spec);
 void NavigateShellWindow(HWND window, const std::wstring& url);
 
 const wchar_t* ClassNameOf(wire::Kind kind);
+
+// GetWindowPlacement as Windows answers it: for an arranged window, the rectangle from before.
+BOOL PlacementOf(const ShellWindow& window, WINDOWPLACEMENT& placement);
 
 }  // namespace standin

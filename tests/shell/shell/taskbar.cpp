@@ -42,6 +42,7 @@ void Taskbar::Create(HINSTANCE instance) {
     InitCommonControlsEx(&controls);
     RegisterPlainClass(instance, L"Shell_TrayWnd", CreateSolidBrush(RGB(32, 48, 80)));
     RegisterPlainClass(instance, L"MSTaskSwWClass", CreateSolidBrush(RGB(48, 64, 96)));
+    RegisterPlainClass(instance, L"MSTaskListWClass", CreateSolidBrush(RGB(48, 64, 96)));
     const int width = GetSystemMetrics(SM_CXSCREEN);
     tray_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, 0,
                             GetSystemMetrics(SM_CYSCREEN) - kHeight, width, kHeight, nullptr, nullptr, instance,
@@ -60,7 +61,11 @@ void Taskbar::CreateChain() {
     rebar_ = CreateChild(REBARCLASSNAMEW, tray_, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, kStartWidth,
                          width);
     taskSwitch_ = CreateChild(L"MSTaskSwWClass", rebar_, 0, 0, width);
-    CreateToolbar();
+    if (toolbarKind_) {
+        CreateToolbar();
+    } else {
+        CreateChild(L"MSTaskListWClass", taskSwitch_, 0, 0, width);
+    }
 }
 
 void Taskbar::CreateToolbar() {
@@ -76,15 +81,13 @@ void Taskbar::CreateToolbar() {
     AddButtons(order_, true);
 }
 
-void Taskbar::SetChainPresent(bool present) {
-    if (present == (rebar_ != nullptr)) return;
-    if (present) {
-        CreateChain();
-        return;
-    }
-    DestroyWindow(rebar_);
+void Taskbar::Arrange(bool chainPresent, bool toolbar) {
+    if (chainPresent == (rebar_ != nullptr) && toolbar == toolbarKind_) return;
+    toolbarKind_ = toolbar;
+    if (rebar_) DestroyWindow(rebar_);
     rebar_ = taskSwitch_ = toolbar_ = nullptr;
     blocks_.clear();
+    if (chainPresent) CreateChain();
 }
 
 void Taskbar::Append(HWND window) {
@@ -123,7 +126,7 @@ void Taskbar::Retitle(HWND window) {
 }
 
 int Taskbar::ButtonOf(HWND window) const {
-    if (!toolbar_) return -1;
+    if (!rebar_) return -1;
     auto found = std::find(order_.begin(), order_.end(), window);
     return found == order_.end() ? -1 : static_cast<int>(found - order_.begin()) + 1;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The taskbar: a strip at the bottom of the screen holding the window chain Shell_TrayWnd >
-// ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32. The toolbar is a real comctl32 toolbar; each
-// button's dwData points to a block in this process whose first value is the window's handle, and the
-// leading button stands for no window (like the start button).
+// ReBarWindow32 > MSTaskSwWClass > MSTaskListWClass, as since Windows 7, whose button order nobody
+// outside can read; or, as up to Vista, > ToolbarWindow32 in place of MSTaskListWClass. That toolbar is a
+// real comctl32 toolbar; each button's dwData points to a block in this process whose first value is the
+// window's handle, and the leading button stands for no window (like the start button).
 #include <windows.h>
 
 #include <memory>
@@ -14,8 +15,9 @@ class Taskbar {
 public:
     void Create(HINSTANCE instance);
     void Destroy();
-    // Without the chain, Shell_TrayWnd stays alone (as Wine's own desktop has it).
-    void SetChainPresent(bool present);
+    // Without the chain, Shell_TrayWnd stays alone (as Wine's own desktop has it); with it, the task
+    // switcher holds a toolbar or a task list.
+    void Arrange(bool chainPresent, bool toolbar);
 
     // Each change touches only its own buttons: the toolbar lays out every button again on each
     // change, so rebuilding all of them per window would make a desktop of hundreds of windows crawl.
@@ -46,6 +48,7 @@ private:
     HWND taskSwitch_ = nullptr;
     HWND toolbar_ = nullptr;
     std::vector<HWND> order_;
+    bool toolbarKind_ = false;
     int nextCommand_ = 1;
     std::vector<std::unique_ptr<ButtonData>> blocks_;  // one per button, index for index
 };

@@ -18,6 +18,9 @@ struct ShellWindow {
     int viewMode = 1;
     wire::CloseMode closeMode = wire::CloseMode::Close;
     DWORD hangMs = 0;
+    // Arranged by "Windows" (snapped): the window stands elsewhere, its placement keeps this rectangle.
+    bool arranged = false;
+    RECT normalBeforeArrangement{};
 
     bool HasFolderView() const { return kind == wire::Kind::Folder || kind == wire::Kind::Explorer; }
     // Other programs' windows stand on the taskbar but are no shell windows.

@@ -68,6 +68,7 @@ protected:
 };
 
 TEST_F(FolderLaunchTest, OpenedFolderIsFoundByUrlAdjustedAndClosed) {
+    ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
     OpenWindow(WindowKind::Folder, L"C:\\windows");
     ASSERT_TRUE(shell.SetLaunchDelay(150));
     const LONG known = CountOf(*list.Get());

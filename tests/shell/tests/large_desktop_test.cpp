@@ -11,6 +11,7 @@ class LargeDesktopTest : public StandInTest {
 protected:
     void SetUp() override {
         StandInTest::SetUp();
+        ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
         for (int i = 0; i < kWindows; ++i) {
             const WindowKind kind = i % 2 ? WindowKind::Explorer : WindowKind::Folder;
             windows.push_back(OpenWindow(kind, L"C:\\bench\\folder" + std::to_wstring(i)));

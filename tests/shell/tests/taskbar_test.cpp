@@ -1,4 +1,5 @@
-// The taskbar as the capture reads it: the toolbar's buttons out of the shell's process.
+// The taskbar as the capture reads it: the toolbar's buttons out of the shell's process (the taskbar up to
+// Vista; today's holds a task list that has nothing to read).
 #include "stand_in_fixture.h"
 
 namespace standin::testing {
@@ -8,6 +9,7 @@ class TaskbarTest : public StandInTest {
 protected:
     void SetUp() override {
         StandInTest::SetUp();
+        ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
         first = OpenWindow(WindowKind::Folder, L"C:\\windows");
         second = OpenWindow(WindowKind::Explorer, L"C:\\users");
         app = OpenWindow(WindowKind::OtherApp, L"C:\\notes.txt");
@@ -41,11 +43,14 @@ TEST_F(TaskbarTest, ClosedWindowLeavesTheTaskbarAndHiddenOneNeverJoins) {
     EXPECT_EQ(shell.Dump().back().taskbarButton, -1);
 }
 
-TEST_F(TaskbarTest, FaultNoTaskbarChainLeavesNothingToRead) {
-    ASSERT_TRUE(shell.SetFaults({.noTaskbarChain = true}));
-    EXPECT_TRUE(ReadTaskbar().empty());
-    EXPECT_TRUE(FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr));
-    ASSERT_TRUE(shell.SetFaults({}));
+TEST_F(TaskbarTest, FaultNoTaskbarChainAndTodaysTaskListLeaveNothingToRead) {
+    for (const Faults& nothingToRead : {Faults{.noTaskbarChain = true}, Faults{}}) {
+        ASSERT_TRUE(shell.SetFaults(nothingToRead));
+        EXPECT_TRUE(ReadTaskbar().empty());
+        EXPECT_TRUE(FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr));
+    }
+    EXPECT_EQ(shell.Dump()[1].taskbarButton, 2) << "today's taskbar still holds the buttons";
+    ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
     EXPECT_EQ(ReadTaskbar(), (std::vector<HWND>{first, second, app}));
 }
 

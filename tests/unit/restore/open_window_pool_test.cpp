@@ -10,7 +10,7 @@ namespace {
 // Every comparison the pool makes, as (wanted, location).
 std::vector<std::pair<std::u16string, std::u16string>> comparisons;
 
-// Equal when the texts differ at most in ASCII letter case, as the shell's logical comparison sees them.
+// Equal when the texts differ at most in ASCII letter case, as the restore compares locations.
 int LoggingCaselessCompare(const char16_t* left, const char16_t* right) {
     comparisons.emplace_back(left, right);
     for (;; ++left, ++right) {

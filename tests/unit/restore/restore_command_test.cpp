@@ -156,7 +156,7 @@ TEST_F(RestoreCommand, YesClosesTheFolderWindowsAndNoKeepsThem) {
 }
 
 // The file promises three records and holds two complete ones and a broken third: the two are launched,
-// the shell refuses both (their folders do not exist), and nothing past the end is read.
+// neither folder exists, so neither is launched and both are reported, and nothing past the end is read.
 TEST_F(RestoreCommand, OnlyCompleteRecordsAreLaunchedAndRefusedLaunchesAreReported) {
     WriteList(u"t\r\n3\r\n"
               u"C:\\pavorin-missing-folder-1\r\n10:20:810:620:0:1:\r\n37\r\n4:0\r\n"

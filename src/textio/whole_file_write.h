@@ -1,0 +1,12 @@
+#pragma once
+// Writing a file whole or not at all: the bytes go into a new file beside it, which takes the old file's
+// place only once every byte is on disk. A write that fails part way (a full disk, a network folder that
+// drops) leaves the old file as it was and removes the new one.
+#include <cstddef>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+
+// 1 written; -5 access denied (the folder takes no new file); -1 any other failure, an old file that
+// cannot be replaced (held open elsewhere) included.
+int WriteWholeFile(std::wstring_view path, std::initializer_list<std::span<const std::byte>> parts);
