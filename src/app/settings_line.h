@@ -11,8 +11,8 @@
 // The twelve values in file order. Booleans are non-zero for on; the program writes -1 for a set check box.
 struct Settings {
     int32_t saveState = 0;
-    // The list-number box's text, as the file holds it (code page 932 bytes). The reader puts here the number it read, written as text
-    // (so a saved 007 comes back as 7).
+    // The list-number box's text as the file holds it, in code page 932. The reader puts here the number it
+    // read, written as text (so a saved 007 comes back as 7).
     std::string listNumber = "0";
     int32_t overwriteMode = 0;  // combo item index, -1 for no selection
     int32_t showStateMode = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// The capture's message texts and captions, as the user sees them (Shift-JIS once compiled).
+// The capture's message texts and captions, as the user sees them (UTF-8; the boxes show them wide).
 
 namespace capture::text {
 

@@ -62,7 +62,7 @@ template <int Room, typename Char, typename Reader>
 std::basic_string<Char> WindowText(HWND window, Reader reader) {
     std::array<Char, Room> text{};
     const int length = reader(window, text.data(), Room);
-    return length > 0 ? std::basic_string<Char>(text.data(), static_cast<size_t>(length)) : std::basic_string<Char>();
+    return std::basic_string<Char>(text.data(), length > 0 ? static_cast<size_t>(length) : 0);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// The restore command's user-interface texts, in the execution character set of the including file:
-// Shift-JIS in the program (its Win32 sources are compiled for code page 932), UTF-8 in the native tests.
+// The restore command's user-interface texts, UTF-8 (the message boxes show them through the wide API).
 #include <string_view>
 
 #include "restore/restore_report.h"

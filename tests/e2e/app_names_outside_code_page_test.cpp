@@ -23,7 +23,8 @@ TEST_F(NamesOutsideTheCodePage, ListSettingsAndTitleSurviveCaptureRestartRestore
     Control(id::kListNumber).TypeOver("1");
     Control(id::kListTitle).SetText(kTitle);
     Control(id::kSaveState).SetChecked(true);
-    Capture({Done()});
+    const ExpectedBox captured{capture_text::kCaptureCaption, capture_text::kDone};
+    Capture({captured});
     const std::string list = Utf16File(ListFileText(kTitle, {record}));
     EXPECT_TRUE(FileHolds(folder, InCurrentFolder("lists1.txt"), list));
 
@@ -35,7 +36,7 @@ TEST_F(NamesOutsideTheCodePage, ListSettingsAndTitleSurviveCaptureRestartRestore
     Restore({Done()});
     ExpectDesktop({AsRecorded(record)});
 
-    Capture({{capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, IDOK}, Done()});
+    Capture({{capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, IDOK}, captured});
     EXPECT_TRUE(FileHolds(folder, InCurrentFolder("lists1.txt"), list));
 }
 

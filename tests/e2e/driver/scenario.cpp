@@ -17,7 +17,9 @@ UINT ExpectedCodePage() {
 }  // namespace
 
 void PavorinScenario::SetUp() {
-    ASSERT_EQ(GetACP(), ExpectedCodePage()) << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932), as scripts/test does";
+    ASSERT_EQ(GetACP(), ExpectedCodePage())
+        << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932) as scripts/test does, or with the locale of "
+           "the code page PAVORIN_CODE_PAGE names";
 }
 
 void PavorinScenario::TearDown() {

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/ui_resources.h"
 #include "app/window_classes.h"
+#include "win32/text_conversion.h"
 
 namespace {
 
@@ -92,12 +93,14 @@ void MainWindowSession::Select(int id, int index) const {
 }
 
 std::string MainWindowSession::Text(int id) const {
-    char buffer[256] = {};
-    const UINT length = GetDlgItemTextA(window_, id, buffer, sizeof(buffer));
-    return std::string(buffer, length);
+    wchar_t buffer[256] = {};
+    const UINT length = GetDlgItemTextW(window_, id, buffer, 256);
+    return win32::WideToUtf8(std::wstring_view(buffer, length));
 }
 
-void MainWindowSession::SetText(int id, const std::string& text) const { SetDlgItemTextA(window_, id, text.c_str()); }
+void MainWindowSession::SetText(int id, const std::string& text) const {
+    SetDlgItemTextW(window_, id, win32::Utf8ToWide(text).c_str());
+}
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -33,7 +33,7 @@ public:
     bool IsChecked(int id) const;
     int Selection(int id) const;
     void Select(int id, int index) const;
-    std::string Text(int id) const;
+    std::string Text(int id) const;  // UTF-8, through the wide calls
     void SetText(int id, const std::string& text) const;
 
     // WM_CLOSE as the user's close does it; true when the window posted its quit message with code 0.

@@ -15,6 +15,7 @@
 #include "fake_taskbar.h"
 #include "unit/app/main_window_session.h"
 #include "win32/message_box.h"
+#include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
 
 namespace {
@@ -78,8 +79,9 @@ protected:
     }
     Box DoneBox() const { return BoxOf(text::kDoneText, text::kCaptureCaption, MB_OK); }
     std::string Caption() const {
-        char caption[256] = {};
-        return std::string(caption, static_cast<size_t>(GetWindowTextA(session.window(), caption, sizeof caption)));
+        wchar_t caption[256] = {};
+        const int length = GetWindowTextW(session.window(), caption, 256);
+        return win32::WideToUtf8(std::wstring_view(caption, static_cast<size_t>(length)));
     }
     // The file, caption and list text are as they were before the command.
     void ExpectNothingChanged() const {

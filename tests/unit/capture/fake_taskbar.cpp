@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/control_ids.h"
+#include "win32/text_conversion.h"
 
 namespace capture_test {
 namespace {
@@ -64,8 +65,9 @@ TestWindows::~TestWindows() {
 }
 
 HWND TestWindows::Create(const std::string& className, const std::string& title) {
-    const HWND window = CreateWindowExA(0, PlainClass(className), title.c_str(), WS_OVERLAPPED, 0, 0, 10, 10,
-                                        nullptr, nullptr, Instance(), nullptr);
+    const HWND window = CreateWindowExW(0, win32::Utf8ToWide(PlainClass(className)).c_str(),
+                                        win32::Utf8ToWide(title).c_str(), WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                        nullptr, Instance(), nullptr);
     windows_.push_back(window);
     return window;
 }
@@ -73,7 +75,7 @@ HWND TestWindows::Create(const std::string& className, const std::string& title)
 ListingOwner::ListingOwner() {
     window_ = CreateWindowExA(0, PlainClass("CaptureTestMain"), "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                               Instance(), nullptr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE, 0, 0, 10, 10, window_,
+    CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_MULTILINE, 0, 0, 10, 10, window_,
                     reinterpret_cast<HMENU>(UINT_PTR{control::kTaskbarListing}), Instance(), nullptr);
 }
 
@@ -81,13 +83,13 @@ ListingOwner::~ListingOwner() { DestroyWindow(window_); }
 
 std::string ListingOwner::Listing() const {
     const HWND edit = GetDlgItem(window_, control::kTaskbarListing);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return win32::WideToUtf8(text);
 }
 
 void ListingOwner::SetListing(const std::string& text) const {
-    SetDlgItemTextA(window_, control::kTaskbarListing, text.c_str());
+    SetDlgItemTextW(window_, control::kTaskbarListing, win32::Utf8ToWide(text).c_str());
 }
 
 }  // namespace capture_test
