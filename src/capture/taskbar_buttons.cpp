@@ -29,9 +29,30 @@ constexpr int kClassRoom = 260;
 // How long the shell is given to answer one message about its taskbar.
 constexpr UINT kAnswerTimeoutMs = 1000;
 
-HWND TaskSwitcherOfTray(HWND tray) {
-    const HWND rebar = FindWindowExA(tray, nullptr, "ReBarWindow32", nullptr);
-    return rebar ? FindWindowExA(rebar, nullptr, "MSTaskSwWClass", nullptr) : nullptr;
+HWND ToolbarOfTray(HWND tray) {
+    HWND child = tray;
+    for (const char* className : {"ReBarWindow32", "MSTaskSwWClass", "ToolbarWindow32"}) {
+        child = FindWindowExA(child, nullptr, className, nullptr);
+        if (!child) return nullptr;
+    }
+    return child;
+}
+
+BOOL CALLBACK FindTaskListProc(HWND child, LPARAM found) {
+    char className[32] = {};
+    if (GetClassNameA(child, className, sizeof className) <= 0 || lstrcmpA(className, "MSTaskListWClass") != 0) {
+        return TRUE;
+    }
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+// At any depth: the task list has stood under ReBarWindow32 > MSTaskSwWClass since Windows 7, but the
+// taskbar's inner layout is nothing Windows promises.
+bool HoldsTaskList(HWND tray) {
+    bool found = false;
+    EnumChildWindows(tray, FindTaskListProc, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 bool Is64BitProcess(HANDLE process) {
@@ -71,12 +92,8 @@ TaskbarFound FindTaskbar() {
     TaskbarFound found;
     HWND tray = nullptr;
     while ((tray = FindWindowExA(nullptr, tray, "Shell_TrayWnd", nullptr)) != nullptr) {
-        const HWND taskSwitcher = TaskSwitcherOfTray(tray);
-        if (!taskSwitcher) continue;
-        if (HWND toolbar = FindWindowExA(taskSwitcher, nullptr, "ToolbarWindow32", nullptr)) {
-            return {TaskbarKind::kToolbar, toolbar};
-        }
-        if (FindWindowExA(taskSwitcher, nullptr, "MSTaskListWClass", nullptr)) found.kind = TaskbarKind::kTaskList;
+        if (HWND toolbar = ToolbarOfTray(tray)) return {TaskbarKind::kToolbar, toolbar};
+        if (HoldsTaskList(tray)) found.kind = TaskbarKind::kTaskList;
     }
     return found;
 }

@@ -14,9 +14,9 @@
 namespace capture {
 
 enum class TaskbarKind {
-    kNone,      // no Shell_TrayWnd holds a task switcher (Wine's own desktop)
+    kNone,      // no Shell_TrayWnd holds either (Wine's own desktop)
     kToolbar,   // Shell_TrayWnd > ReBarWindow32 > MSTaskSwWClass > ToolbarWindow32, up to Windows Vista
-    kTaskList,  // the MSTaskSwWClass holds an MSTaskListWClass (Windows 7 and later): no order to read
+    kTaskList,  // an MSTaskListWClass inside Shell_TrayWnd (Windows 7 and later): no order to read
 };
 
 struct TaskbarFound {

@@ -7,6 +7,6 @@
 #include <span>
 #include <string_view>
 
-// 1 written; -5 access denied (the folder takes no new file); -1 any other failure, an old file that
-// cannot be replaced (held open elsewhere) included.
+// 1 written; -5 access denied (to the old file or the folder); -1 any other failure, an old file held
+// open elsewhere included.
 int WriteWholeFile(std::wstring_view path, std::initializer_list<std::span<const std::byte>> parts);

@@ -104,10 +104,11 @@ TEST(CaptureOntoAFullDisk, TheOldListStaysWholeAndNothingIsLeftBehind) {
     if (!disk) GTEST_SKIP() << "no small disk: run through scripts/test";
     std::wstring root = L"Z:" + Wide(disk);
     std::replace(root.begin(), root.end(), L'/', L'\\');
-    const std::filesystem::path desk = std::filesystem::path(root) / L"desk", filler = std::filesystem::path(root) / L"filler";
-    std::filesystem::remove_all(desk);
-    std::filesystem::remove(filler);
-    std::filesystem::create_directory(desk);
+    namespace fs = std::filesystem;
+    const fs::path desk = fs::path(root) / L"desk", filler = fs::path(root) / L"filler";
+    fs::remove_all(desk);
+    fs::remove(filler);
+    fs::create_directory(desk);
     std::ofstream(desk / L"lists0.txt", std::ios::binary) << Utf16File(kOldList);
     std::ofstream(desk / L"Pavorin.ini", std::ios::binary) << "0\t0 1 0 -1 0 1 0 1 1 0 500";
     {
@@ -130,10 +131,9 @@ TEST(CaptureOntoAFullDisk, TheOldListStaysWholeAndNothingIsLeftBehind) {
     std::ostringstream kept;
     kept << std::ifstream(desk / L"lists0.txt", std::ios::binary).rdbuf();
     EXPECT_TRUE(SameBytes(kept.str(), Utf16File(kOldList)));
-    const auto entries = std::distance(std::filesystem::directory_iterator(desk), std::filesystem::directory_iterator());
-    EXPECT_EQ(entries, 2) << "lists0.txt and Pavorin.ini only";
-    std::filesystem::remove(filler);
-    std::filesystem::remove_all(desk);
+    EXPECT_EQ(std::distance(fs::directory_iterator(desk), fs::directory_iterator()), 2) << "lists0.txt, Pavorin.ini";
+    fs::remove(filler);
+    fs::remove_all(desk);
 }
 
 }  // namespace

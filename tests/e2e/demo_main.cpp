@@ -50,7 +50,8 @@ public:
         Shot("01-desktop", "the desktop: four folder windows of both classes, Pavorin just started");
 
         Control(e2e::id::kCaptureButton).Click();
-        AnswerBox("02-captured", "the capture: list 1 written, the taskbar listing above, the list below");
+        AnswerBox("02-captured",
+                  "the capture: list 1 written in the shell list's order (today's taskbar has none to read)");
 
         for (HWND window : shell_.ListedWindows()) shell_.Close(window);
         app_->Settle();

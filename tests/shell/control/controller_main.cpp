@@ -4,6 +4,8 @@
 //   standin_ctl open KIND PATH-OR-URL [LEFT TOP RIGHT BOTTOM [SHOWCMD [VIEWMODE]]]
 //                                               KIND: folder, explorer, browser, app
 //   standin_ctl delay MS                        the folder launch delay
+//   standin_ctl windows xp | today              launch answers (33 or 42) and taskbar (a toolbar or a
+//                                               task list) of XP and Vista, or of Windows 7 and later
 //   standin_ctl demo                            start with three folder windows of both classes
 //   standin_ctl dump                            one line per window
 #include <windows.h>
@@ -104,6 +106,10 @@ int Run(const Arguments& args) {
     if (command == L"delay" && args.size() == 2) {
         return standin::Shell::Attach().SetLaunchDelay(std::stoul(args[1])) ? 0 : 1;
     }
+    if (command == L"windows" && args.size() == 2 && (args[1] == L"xp" || args[1] == L"today")) {
+        const bool xp = args[1] == L"xp";
+        return standin::Shell::Attach().SetFaults({.xpLaunchAnswer = xp, .toolbarTaskbar = xp}) ? 0 : 1;
+    }
     if (command == L"demo") return Demo();
     if (command == L"dump") return Dump();
     return 2;
@@ -118,6 +124,6 @@ int main() {
     const Arguments args(raw + 1, raw + count);
     LocalFree(raw);
     const int result = Run(args);
-    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|demo|dump (see the source)");
+    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|windows|demo|dump (see the source)");
     return result;
 }

@@ -141,7 +141,9 @@ HWND OpenShellWindow(const wire::Spec& spec) {
 BOOL PlacementOf(const ShellWindow& window, WINDOWPLACEMENT& placement) {
     placement.length = sizeof placement;
     if (!GetWindowPlacement(window.hwnd, &placement)) return FALSE;
-    if (window.arranged && placement.showCmd == SW_SHOWNORMAL) placement.rcNormalPosition = window.normalBeforeArrangement;
+    if (window.arranged && placement.showCmd == SW_SHOWNORMAL) {
+        placement.rcNormalPosition = window.normalBeforeArrangement;
+    }
     return TRUE;
 }
 

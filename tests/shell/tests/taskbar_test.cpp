@@ -43,13 +43,10 @@ TEST_F(TaskbarTest, ClosedWindowLeavesTheTaskbarAndHiddenOneNeverJoins) {
     EXPECT_EQ(shell.Dump().back().taskbarButton, -1);
 }
 
-TEST_F(TaskbarTest, FaultNoTaskbarChainAndTodaysTaskListLeaveNothingToRead) {
-    for (const Faults& nothingToRead : {Faults{.noTaskbarChain = true}, Faults{}}) {
-        ASSERT_TRUE(shell.SetFaults(nothingToRead));
-        EXPECT_TRUE(ReadTaskbar().empty());
-        EXPECT_TRUE(FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr));
-    }
-    EXPECT_EQ(shell.Dump()[1].taskbarButton, 2) << "today's taskbar still holds the buttons";
+TEST_F(TaskbarTest, FaultNoTaskbarChainLeavesNothingToRead) {
+    ASSERT_TRUE(shell.SetFaults({.noTaskbarChain = true}));
+    EXPECT_TRUE(ReadTaskbar().empty());
+    EXPECT_TRUE(FindWindowExA(nullptr, nullptr, "Shell_TrayWnd", nullptr));
     ASSERT_TRUE(shell.SetFaults({.toolbarTaskbar = true}));
     EXPECT_EQ(ReadTaskbar(), (std::vector<HWND>{first, second, app}));
 }
