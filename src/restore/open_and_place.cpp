@@ -146,5 +146,3 @@ void OpenAndPlaceRecord(RestoreState& state, const WindowRecord& record) {
     }
     ApplyToWindow(state.options, *matched, record);
 }
-
-int16_t GetShowStateMode() { return ComboSelection(control::kShowStateMode); }

@@ -23,13 +23,20 @@
 
 namespace {
 
-bool ReportsResults() { return IsControlChecked(control::kReportResults); }
+// Set for the length of a run that was given its show-state mode.
+std::optional<int16_t> givenShowStateMode;
+
+class GivenShowStateMode {
+public:
+    explicit GivenShowStateMode(std::optional<int16_t> mode) { givenShowStateMode = mode; }
+    ~GivenShowStateMode() { givenShowStateMode.reset(); }
+    GivenShowStateMode(const GivenShowStateMode&) = delete;
+    GivenShowStateMode& operator=(const GivenShowStateMode&) = delete;
+};
 
 void ShowFileError(std::string_view text) {
     win32::ShowMessageBox(MainWindow(), text, restore_text::kFileErrorCaption, MB_ICONWARNING);
 }
-
-enum class Disposal { kCancel, kAdd, kReplace };
 
 // Asked only when folder windows are open; No is the default, and anything but Yes or No cancels.
 Disposal AskWhatToDoWithOpenWindows() {
@@ -63,7 +70,12 @@ std::vector<bool> FindAlreadyOpen(const RestoreState& state, const std::vector<W
     return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareLogically);
 }
 
-RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
+struct RestoreRun {
+    RestoreCounters counters;
+    bool shellListOpened = false;  // without it every launched window is lost
+};
+
+RestoreRun RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
     const win32::ComApartment apartment;
     RestoreState state;
     state.options = Options();
@@ -84,11 +96,10 @@ RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposa
             OpenAndPlaceRecord(state, records[i]);
         }
     }
-    return state.counters;
+    return {state.counters, state.shellWindows.IsOpen()};
 }
 
 void Report(const RestoreCounters& counters) {
-    if (!ReportsResults()) return;
     for (const std::string& message : RestoreReportMessages(counters, restore_text::kReportTexts)) {
         win32::ShowMessageBox(MainWindow(), message, restore_text::kCommandCaption, MB_OK);
     }
@@ -100,24 +111,39 @@ int CompareLogically(const char16_t* left, const char16_t* right) {
     return StrCmpLogicalW(reinterpret_cast<const wchar_t*>(left), reinterpret_cast<const wchar_t*>(right));
 }
 
+int16_t GetShowStateMode() {
+    return givenShowStateMode ? *givenShowStateMode : ComboSelection(control::kShowStateMode);
+}
+
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command
 // while every open window is still there.
-void RestoreWindows() {
+RestoreOutcome RunRestore(const RestoreRequest& request) {
     std::string listPath;
-    if (LocateListFile(listPath) == -1) {
-        if (ReportsResults()) ShowFileError(restore_text::kNoListFile);
-        return;
+    if (LocateListFile(request.listNumberText, listPath) == -1) {
+        if (request.reportResults) ShowFileError(restore_text::kNoListFile);
+        return RestoreOutcome::kNotRun;
     }
     const ListFileReadResult list = ReadListFileW(listPath);
     if (list.openResult < 0) {
         ShowFileError(restore_text::kListFileUnreadable);
-        return;
+        return RestoreOutcome::kNotRun;
     }
 
-    const Disposal disposal = AskWhatToDoWithOpenWindows();
-    if (disposal == Disposal::kCancel) return;
+    const Disposal disposal = request.disposal ? *request.disposal : AskWhatToDoWithOpenWindows();
+    if (disposal == Disposal::kCancel) return RestoreOutcome::kNotRun;
     if (disposal == Disposal::kReplace) CloseFolderWindows();
 
     SetControlTextW(control::kListTitle, win32::AsWide(list.contents.title));
-    Report(RestoreRecords(ToWindowRecords(list.contents), disposal));
+    const GivenShowStateMode showStateMode(request.showStateMode);
+    const RestoreRun run = RestoreRecords(ToWindowRecords(list.contents), disposal);
+    if (request.reportResults) Report(run.counters);
+    if (!run.shellListOpened) return RestoreOutcome::kNoShellList;
+    const RestoreCounters& counters = run.counters;
+    const bool missed = counters.notOpened > 0 || counters.lost > 0 || counters.wrongOpen > 0;
+    return missed ? RestoreOutcome::kIncomplete : RestoreOutcome::kComplete;
+}
+
+void RestoreWindows() {
+    RunRestore({ControlTextA(control::kListNumber), std::nullopt, IsControlChecked(control::kReportResults),
+                std::nullopt});
 }

@@ -10,8 +10,9 @@ namespace {
 int16_t currentListNumber = -1;
 }  // namespace
 
-int16_t LocateListFile(std::string& fullPath) {
-    const std::string listNumberText = ControlTextA(control::kListNumber);
+int16_t LocateListFile(std::string& fullPath) { return LocateListFile(ControlTextA(control::kListNumber), fullPath); }
+
+int16_t LocateListFile(std::string_view listNumberText, std::string& fullPath) {
     const std::string name = ListFileName(listNumberText);
     char buffer[MAX_PATH] = {};
     const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);

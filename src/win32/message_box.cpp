@@ -2,17 +2,32 @@
 
 #include <string>
 
+#include "win32/text_conversion.h"
+
 namespace win32 {
 namespace {
 MessageBoxHook messageBoxHook = nullptr;
-}
+bool boxesShown = true;
+}  // namespace
 
 int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT type) {
+    if (!boxesShown) return 0;
     if (messageBoxHook) return messageBoxHook(owner, text, caption, type);
     const std::string textZ(text);
     const std::string captionZ(caption);
     return MessageBoxA(owner, textZ.c_str(), captionZ.c_str(), type);
 }
+
+int ShowMessageBox(HWND owner, std::wstring_view text, std::wstring_view caption, UINT type) {
+    if (!boxesShown) return 0;
+    if (messageBoxHook) return messageBoxHook(owner, WideToAnsiText(text), WideToAnsiText(caption), type);
+    const std::wstring textZ(text);
+    const std::wstring captionZ(caption);
+    return MessageBoxW(owner, textZ.c_str(), captionZ.c_str(), type);
+}
+
+NoMessageBoxes::NoMessageBoxes() : wereShown_(boxesShown) { boxesShown = false; }
+NoMessageBoxes::~NoMessageBoxes() { boxesShown = wereShown_; }
 
 MessageBoxHook SetMessageBoxHookForTests(MessageBoxHook hook) {
     MessageBoxHook previous = messageBoxHook;

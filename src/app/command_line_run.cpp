@@ -1,0 +1,85 @@
+#include "app/command_line_run.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/settings_file.h"
+#include "app/ui_resources.h"
+#include "capture/capture_command.h"
+#include "convert/number_text.h"
+#include "restore/restore_command.h"
+#include "win32/message_box.h"
+#include "win32/text_conversion.h"
+#include "win32/unique_handle.h"
+
+namespace {
+
+constexpr wchar_t kUsageText[] =
+    L"使い方:\nPavorin.exe /restore 番号 [/replace] [/quiet]\nPavorin.exe /capture 番号 [/title 題名] [/quiet]";
+constexpr wchar_t kUsageCaption[] = L"Pavorin";
+
+struct LocalFreeTraits {
+    using Handle = LPWSTR*;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { LocalFree(h); }
+};
+
+// The arguments after the program's own name.
+CommandLineRequest ReadCommandLine() {
+    int count = 0;
+    const win32::UniqueHandle<LocalFreeTraits> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+    if (!arguments) return {};
+    std::vector<std::u16string_view> after;
+    for (int i = 1; i < count; ++i) after.push_back(win32::AsUtf16(arguments.get()[i]));
+    return ParseCommandLine(after);
+}
+
+// The combo box holds items 0 to 2 only; any other value of the file acts as "as captured" there too.
+int16_t ShowStateModeOf(const Settings& settings) {
+    return settings.showStateMode >= 0 && settings.showStateMode <= 2 ? static_cast<int16_t>(settings.showStateMode)
+                                                                        : int16_t{0};
+}
+
+int Restore(const CommandLineRequest& request, const Settings& settings) {
+    const RestoreOutcome outcome =
+        RunRestore({NumberToText(request.listNumber), request.replace ? Disposal::kReplace : Disposal::kAdd,
+                    settings.reportResults != 0, ShowStateModeOf(settings)});
+    switch (outcome) {
+    case RestoreOutcome::kComplete: return kExitDone;
+    case RestoreOutcome::kIncomplete: return kExitIncomplete;
+    case RestoreOutcome::kNotRun:
+    case RestoreOutcome::kNoShellList: break;
+    }
+    return kExitNothingDone;
+}
+
+int Capture(const CommandLineRequest& request, const Settings& settings) {
+    constexpr int16_t kOverwrite = 1;  // the command line is the user's explicit choice
+    std::optional<std::wstring> title;
+    if (request.title) title = std::wstring(win32::AsWide(*request.title));
+    const bool written = RunCapture({NumberToText(request.listNumber), kOverwrite, title, settings.reportResults != 0});
+    return written ? kExitDone : kExitNothingDone;
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine() {
+    const CommandLineRequest request = ReadCommandLine();
+    if (request.action == CommandLineAction::kNone) return std::nullopt;
+    if (request.action == CommandLineAction::kBadArguments) {
+        if (!request.quiet) win32::ShowMessageBox(nullptr, kUsageText, kUsageCaption, MB_ICONWARNING);
+        return kExitNothingDone;
+    }
+    FixSettingsPath();
+    MakeFieldSeparator();
+    // The settings are only read: the file is written by the main window alone.
+    const Settings settings = SettingsFileExists() ? ReadSettingsFile() : Settings{};
+    SetOptions(settings.options);
+    std::optional<win32::NoMessageBoxes> quiet;
+    if (request.quiet) quiet.emplace();
+    return request.action == CommandLineAction::kRestore ? Restore(request, settings) : Capture(request, settings);
+}
