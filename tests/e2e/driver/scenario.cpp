@@ -42,9 +42,9 @@ void PavorinScenario::EndRunLeftBehind() {
     }
 }
 
-Pavorin& PavorinScenario::StartPavorin() {
+Pavorin& PavorinScenario::StartPavorin(const StartOptions& options) {
     if (app_ && app_->IsRunning()) throw DriverError("Pavorin already runs in this scenario: " + app_->Describe());
-    app_ = std::make_unique<Pavorin>(folder.Path());
+    app_ = std::make_unique<Pavorin>(folder.Path(), options);
     return *app_;
 }
 

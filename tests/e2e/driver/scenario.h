@@ -21,7 +21,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    Pavorin& StartPavorin();  // in `folder`
+    Pavorin& StartPavorin(const StartOptions& options = {});  // in `folder`
     Pavorin& app();           // the run started last; raises DriverError when none was started
     Window Control(int id) { return app().Control(id); }  // a control of its main window
 
