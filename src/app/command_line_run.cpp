@@ -47,7 +47,7 @@ int16_t ShowStateModeOf(const Settings& settings) {
 int Restore(const CommandLineRequest& request, const Settings& settings) {
     const RestoreOutcome outcome =
         RunRestore({NumberToText(request.listNumber), request.replace ? Disposal::kReplace : Disposal::kAdd,
-                    settings.reportResults != 0, ShowStateModeOf(settings)});
+                    settings.reportResults != 0, ShowStateModeOf(settings), true});
     switch (outcome) {
     case RestoreOutcome::kComplete: return kExitDone;
     case RestoreOutcome::kIncomplete: return kExitIncomplete;

@@ -105,6 +105,11 @@ void Report(const RestoreCounters& counters) {
     }
 }
 
+bool ShellListAvailable() {
+    const win32::ComApartment apartment;
+    return capture::ShellWindowList::Open().IsOpen();
+}
+
 }  // namespace
 
 int CompareLogically(const char16_t* left, const char16_t* right) {
@@ -129,6 +134,11 @@ RestoreOutcome RunRestore(const RestoreRequest& request) {
         return RestoreOutcome::kNotRun;
     }
 
+    if (request.requireShellList && !ShellListAvailable()) {
+        win32::ShowMessageBox(MainWindow(), restore_text::kShellListUnusable, restore_text::kCommandCaption,
+                              MB_ICONWARNING);
+        return RestoreOutcome::kNoShellList;
+    }
     const Disposal disposal = request.disposal ? *request.disposal : AskWhatToDoWithOpenWindows();
     if (disposal == Disposal::kCancel) return RestoreOutcome::kNotRun;
     if (disposal == Disposal::kReplace) CloseFolderWindows();

@@ -101,6 +101,15 @@ TEST_F(CommandLine, AWindowLostToASlowShellEndsWithOne) {
     WaitForWindowCount(1);
 }
 
+TEST_F(CommandLine, WithoutTheShellsWindowListNothingIsDoneAndBothEndWithTwo) {
+    ASSERT_TRUE(shell.SetFaults({.listCreationFails = true}));
+    WriteList({Record(MakeFolder("alpha"), WindowKind::Folder, kLeft)});
+    EXPECT_EQ(Run(L"/restore 1", {{restore_text::kCaption, "ウィンドウの一覧を取得できませんでした", true}}), 2u);
+    EXPECT_EQ(Run(L"/capture 2 /quiet"), 2u);
+    EXPECT_FALSE(folder.Exists("lists2.txt"));
+    ExpectDesktop({});
+}
+
 // The list as the button writes it for the same desktop, with another title line.
 std::string Retitled(const std::string& list, std::string_view title) {
     const size_t lineEnd = list.find(std::string("\r\0\n\0", 4));
