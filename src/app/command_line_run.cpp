@@ -9,8 +9,10 @@
 #include "app/settings_file.h"
 #include "app/ui_resources.h"
 #include "capture/capture_command.h"
+#include "capture/shell_windows.h"
 #include "convert/number_text.h"
 #include "restore/restore_command.h"
+#include "win32/com_guards.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
@@ -20,6 +22,8 @@ namespace {
 constexpr wchar_t kUsageText[] =
     L"使い方:\nPavorin.exe /restore 番号 [/replace] [/quiet]\nPavorin.exe /capture 番号 [/title 題名] [/quiet]";
 constexpr wchar_t kUsageCaption[] = L"Pavorin";
+constexpr wchar_t kNoShellListText[] = L"ウィンドウの一覧を取得できませんでした";
+constexpr wchar_t kRestoreCaption[] = L"ウィンドウを反映";
 
 struct LocalFreeTraits {
     using Handle = LPWSTR*;
@@ -44,15 +48,25 @@ int16_t ShowStateModeOf(const Settings& settings) {
                                                                         : int16_t{0};
 }
 
+bool ShellListAvailable() {
+    const win32::ComApartment apartment;
+    return capture::ShellWindowList::Open().IsOpen();
+}
+
+// Without the shell's window list no window could be found or placed; exit code 2 promises that nothing
+// was done, so nothing is closed or opened then (the button's restore goes on and loses every window).
 int Restore(const CommandLineRequest& request, const Settings& settings) {
+    if (!ShellListAvailable()) {
+        win32::ShowMessageBox(nullptr, kNoShellListText, kRestoreCaption, MB_ICONWARNING);
+        return kExitNothingDone;
+    }
     const RestoreOutcome outcome =
         RunRestore({NumberToText(request.listNumber), request.replace ? Disposal::kReplace : Disposal::kAdd,
-                    settings.reportResults != 0, ShowStateModeOf(settings), true});
+                    settings.reportResults != 0, ShowStateModeOf(settings)});
     switch (outcome) {
     case RestoreOutcome::kComplete: return kExitDone;
     case RestoreOutcome::kIncomplete: return kExitIncomplete;
-    case RestoreOutcome::kNotRun:
-    case RestoreOutcome::kNoShellList: break;
+    case RestoreOutcome::kNotRun: break;
     }
     return kExitNothingDone;
 }

@@ -70,12 +70,7 @@ std::vector<bool> FindAlreadyOpen(const RestoreState& state, const std::vector<W
     return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareLogically);
 }
 
-struct RestoreRun {
-    RestoreCounters counters;
-    bool shellListOpened = false;  // without it every launched window is lost
-};
-
-RestoreRun RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
+RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
     const win32::ComApartment apartment;
     RestoreState state;
     state.options = Options();
@@ -96,18 +91,13 @@ RestoreRun RestoreRecords(const std::vector<WindowRecord>& records, Disposal dis
             OpenAndPlaceRecord(state, records[i]);
         }
     }
-    return {state.counters, state.shellWindows.IsOpen()};
+    return state.counters;
 }
 
 void Report(const RestoreCounters& counters) {
     for (const std::string& message : RestoreReportMessages(counters, restore_text::kReportTexts)) {
         win32::ShowMessageBox(MainWindow(), message, restore_text::kCommandCaption, MB_OK);
     }
-}
-
-bool ShellListAvailable() {
-    const win32::ComApartment apartment;
-    return capture::ShellWindowList::Open().IsOpen();
 }
 
 }  // namespace
@@ -134,21 +124,14 @@ RestoreOutcome RunRestore(const RestoreRequest& request) {
         return RestoreOutcome::kNotRun;
     }
 
-    if (request.requireShellList && !ShellListAvailable()) {
-        win32::ShowMessageBox(MainWindow(), restore_text::kShellListUnusable, restore_text::kCommandCaption,
-                              MB_ICONWARNING);
-        return RestoreOutcome::kNoShellList;
-    }
     const Disposal disposal = request.disposal ? *request.disposal : AskWhatToDoWithOpenWindows();
     if (disposal == Disposal::kCancel) return RestoreOutcome::kNotRun;
     if (disposal == Disposal::kReplace) CloseFolderWindows();
 
     SetControlTextW(control::kListTitle, win32::AsWide(list.contents.title));
     const GivenShowStateMode showStateMode(request.showStateMode);
-    const RestoreRun run = RestoreRecords(ToWindowRecords(list.contents), disposal);
-    if (request.reportResults) Report(run.counters);
-    if (!run.shellListOpened) return RestoreOutcome::kNoShellList;
-    const RestoreCounters& counters = run.counters;
+    const RestoreCounters counters = RestoreRecords(ToWindowRecords(list.contents), disposal);
+    if (request.reportResults) Report(counters);
     const bool missed = counters.notOpened > 0 || counters.lost > 0 || counters.wrongOpen > 0;
     return missed ? RestoreOutcome::kIncomplete : RestoreOutcome::kComplete;
 }

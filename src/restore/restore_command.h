@@ -12,16 +12,12 @@ struct RestoreRequest {
     std::optional<Disposal> disposal;  // none: ask when folder windows are open
     bool reportResults = true;         // check box 1007: the missing-file box and the closing report
     std::optional<int16_t> showStateMode;  // none: the main window's combo box, read for every window
-    // A run from the command line promises that nothing was done when it ends with "no shell window
-    // list": it looks for the list before it closes or opens anything. The button goes on without it.
-    bool requireShellList = false;
 };
 
 enum class RestoreOutcome {
     kComplete,    // every record opened or found open already
     kIncomplete,  // some windows were not opened, were lost or were opened wrongly
     kNotRun,      // no list, an unreadable list, or the question cancelled
-    kNoShellList,  // the shell's window list could not be had (with requireShellList: before any window changed)
 };
 
 RestoreOutcome RunRestore(const RestoreRequest& request);

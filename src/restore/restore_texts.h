@@ -13,9 +13,6 @@ inline constexpr std::string_view kNoListFile = "ファイルがありません"
 // The list file exists but could not be opened or read (locked, no access): the command ends here.
 inline constexpr std::string_view kListFileUnreadable = "ファイルを開けませんでした";
 
-// A run from the command line finds no shell window list to restore into: it ends before doing anything.
-inline constexpr std::string_view kShellListUnusable = "ウィンドウの一覧を取得できませんでした";
-
 inline constexpr std::string_view kReplaceQuestionCaption = "ウィンドウの確認";
 inline constexpr std::string_view kReplaceQuestion = "現在のウィンドウを全て閉じますか？\r\n\r\n＊「はい」 ウィンドウの入れ替え\r\n＊「いいえ」 ウィンドウを追加する";
 
