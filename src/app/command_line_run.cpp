@@ -25,17 +25,12 @@ constexpr wchar_t kUsageCaption[] = L"Pavorin";
 constexpr wchar_t kNoShellListText[] = L"ウィンドウの一覧を取得できませんでした";
 constexpr wchar_t kRestoreCaption[] = L"ウィンドウを反映";
 
-struct LocalFreeTraits {
-    using Handle = LPWSTR*;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static void Close(Handle h) { LocalFree(h); }
-};
+using UniqueArgumentList = win32::UniqueHandle<win32::LocalMemoryTraits<LPWSTR*>>;
 
 // The arguments after the program's own name.
 CommandLineRequest ReadCommandLine() {
     int count = 0;
-    const win32::UniqueHandle<LocalFreeTraits> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+    const UniqueArgumentList arguments(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!arguments) return {};
     std::vector<std::u16string_view> after;
     for (int i = 1; i < count; ++i) after.push_back(win32::AsUtf16(arguments.get()[i]));

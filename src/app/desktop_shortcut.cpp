@@ -25,15 +25,12 @@ constexpr wchar_t kFailedText[] = L"ショートカットを作成できませ�
 constexpr wchar_t kNoListText[] = L"ファイルがありません";
 constexpr wchar_t kFileErrorCaption[] = L"ファイルエラー";
 
-template <typename Pointer, void (*Free)(Pointer)>
-struct FreedBy {
-    using Handle = Pointer;
+struct TaskMemoryTraits {
+    using Handle = PWSTR;
     static Handle Invalid() { return nullptr; }
     static bool IsValid(Handle h) { return h != nullptr; }
-    static void Close(Handle h) { Free(h); }
+    static void Close(Handle h) { CoTaskMemFree(h); }
 };
-void FreeTaskMemory(PWSTR text) { CoTaskMemFree(text); }
-void FreeLocalMemory(PWSTR text) { LocalFree(text); }
 
 struct Shortcut {
     std::wstring target;  // the running Pavorin.exe
@@ -62,7 +59,7 @@ std::wstring CurrentDirectory() {
 HRESULT DesktopFolder(std::wstring& path) {
     PWSTR folder = nullptr;
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &folder);
-    const win32::UniqueHandle<FreedBy<PWSTR, FreeTaskMemory>> owned(folder);
+    const win32::UniqueHandle<TaskMemoryTraits> owned(folder);
     if (SUCCEEDED(result)) path = folder;
     return result;
 }
@@ -89,7 +86,7 @@ std::wstring ReasonText(HRESULT result) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
         static_cast<DWORD>(result), 0, reinterpret_cast<PWSTR>(&text), 0, nullptr);
-    const win32::UniqueHandle<FreedBy<PWSTR, FreeLocalMemory>> owned(text);
+    const win32::UniqueHandle<win32::LocalMemoryTraits<PWSTR>> owned(text);
     std::wstring reason = length > 0 ? std::wstring(text, length) : std::wstring();
     reason.erase(reason.find_last_not_of(L" \r\n") + 1);
     if (!reason.empty()) return reason;
