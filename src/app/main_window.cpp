@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/control_ids.h"
+#include "app/desktop_shortcut.h"
 #include "app/main_window_controls.h"
 #include "app/settings_file.h"
 #include "app/ui_resources.h"
@@ -65,6 +66,7 @@ void OnCreate(HWND window) {
     SetDlgItemTextW(window, control::kListNumber,
                     win32::BytesToWide(settings.listNumber, win32::kSettingsCodePage).c_str());
     FillComboBoxes(window, settings.overwriteMode, settings.showStateMode);
+    AddShortcutMenuItem(window);
 }
 
 void OnCommand(WPARAM wParam) {
@@ -73,6 +75,13 @@ void OnCommand(WPARAM wParam) {
     for (const CommandRoute& route : kCommandRoutes) {
         if (route.controlId == controlId && route.notification == notification) route.action();
     }
+}
+
+// The command ids of the system's own items keep their low four bits for the system.
+bool OnSystemCommand(WPARAM wParam) {
+    if ((wParam & 0xFFF0) != kCreateShortcutCommand) return false;
+    CreateDesktopShortcut();
+    return true;
 }
 
 void OnDestroy() {
@@ -91,6 +100,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_CREATE: OnCreate(window); return 0;
         case WM_COMMAND: OnCommand(wParam); return 0;
+        case WM_SYSCOMMAND:
+            if (OnSystemCommand(wParam)) return 0;
+            break;
         case WM_CLOSE: DestroyWindow(window); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
         case WM_NCDESTROY: OnFinalDestroy(); break;

@@ -51,12 +51,16 @@ Settings SettingsFromWindow() {
 
 }  // namespace
 
-Settings LoadSettings() {
+Settings ReadSettingsFile() {
     Settings start;
     start.options = Options();
     const win32::UniqueFile file(CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    const Settings loaded = ReadSettingsLine(file ? ReadFileStart(file.get()) : std::string(), start).settings;
+    return ReadSettingsLine(file ? ReadFileStart(file.get()) : std::string(), start).settings;
+}
+
+Settings LoadSettings() {
+    const Settings loaded = ReadSettingsFile();
     ShowCheck(control::kReportResults, loaded.reportResults);
     ShowCheck(control::kSaveState, loaded.saveState);
     ShowCheck(control::kDuplicateCheckOnCapture, loaded.duplicateCheckOnCapture);

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/command_line_run.h"
 #include "app/main_window.h"
 #include "app/ui_resources.h"
 #include "app/window_classes.h"
@@ -27,6 +28,7 @@ void RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (const std::optional<int> exitCode = RunCommandLine()) ExitProcess(static_cast<UINT>(*exitCode));
     InitCommonControlClasses();
     CreateUiResources();
     RegisterDialogWindowClass(instance);

@@ -22,14 +22,14 @@ enum OverwriteMode : int16_t { kAskFirst = 0, kOverwrite = 1, kKeepExisting = 2 
 
 // Whether an existing list file may be replaced: a read-only file never, otherwise as the overwrite
 // mode says. Existence is judged by the file itself, whatever list number its name holds.
-bool MayWriteListFile(const std::wstring& fullPath) {
+bool MayWriteListFile(const std::wstring& fullPath, int16_t overwriteMode) {
     const DWORD attributes = GetFileAttributesW(fullPath.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         win32::ShowMessageBox(MainWindow(), text::kFileLockedText, text::kFileErrorCaption, MB_ICONWARNING);
         return false;
     }
-    switch (ComboSelection(control::kOverwriteMode)) {
+    switch (overwriteMode) {
     case kAskFirst:
         return win32::ShowMessageBox(MainWindow(), text::kOverwriteQuestionText, text::kOverwriteCaption,
                                      kOverwriteQuestionType) == IDOK;
@@ -42,16 +42,15 @@ bool MayWriteListFile(const std::wstring& fullPath) {
 }
 
 void ReportCompletion(const FolderWindowWalk& walk) {
-    if (!IsControlChecked(control::kReportResults)) return;
     const char* message = walk.browserWindows > 0 ? text::kBrowserNotSupportedText : text::kDoneText;
     win32::ShowMessageBox(MainWindow(), message, text::kCaptureCaption, MB_OK);
 }
 
-void ReportWriteResult(const ListFileWriteResult& written, const FolderWindowWalk& walk) {
+void ReportWriteResult(const ListFileWriteResult& written, const FolderWindowWalk& walk, bool reportResults) {
     switch (written.result) {
     case 1:
         SetControlTextW(control::kListText, written.text);
-        ReportCompletion(walk);
+        if (reportResults) ReportCompletion(walk);
         return;
     case 0:  // the line buffer has told the user already
         return;
@@ -64,25 +63,39 @@ void ReportWriteResult(const ListFileWriteResult& written, const FolderWindowWal
     }
 }
 
+// The title a list keeps when it is replaced without one being given; empty when there is none to read.
+std::wstring TitleOfExistingList(const std::wstring& fullPath) {
+    if (GetFileAttributesW(fullPath.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+    const ListFileReadResult list = ReadListFileW(fullPath);
+    return list.openResult < 0 ? std::wstring() : std::wstring(win32::AsWide(list.contents.title));
+}
+
 }  // namespace
 
-void CaptureWindows() {
+bool RunCapture(const CaptureRequest& request) {
     std::wstring fullPath;
-    LocateListFile(fullPath);
-    if (!MayWriteListFile(fullPath)) return;
+    LocateListFile(request.listNumberText, fullPath);
+    if (!MayWriteListFile(fullPath, request.overwriteMode)) return false;
+    const std::wstring title = request.title ? *request.title : TitleOfExistingList(fullPath);
 
     FolderWindowWalk walk = WalkFolderWindows();
     if (!walk.listOpened) {
         win32::ShowMessageBox(MainWindow(), text::kShellListUnusableText, text::kCaptureCaption, MB_ICONWARNING);
-        return;
+        return false;
     }
     const TaskbarOrder order = AlignWindowInOrder(MainWindow(), walk.records);
     SortByTaskbarPosition(walk.records);
 
-    const std::wstring title = ControlTextW(control::kListTitle);
     SetCaptionText(title);
-    if (order == TaskbarOrder::kUnreadable && IsControlChecked(control::kReportResults)) {
+    if (order == TaskbarOrder::kUnreadable && request.reportResults) {
         win32::ShowMessageBox(MainWindow(), text::kTaskbarUnreadableText, text::kCaptureCaption, MB_OK);
     }
-    ReportWriteResult(WriteListFileW(win32::AsUtf16(title), walk.records, fullPath), walk);
+    const ListFileWriteResult written = WriteListFileW(win32::AsUtf16(title), walk.records, fullPath);
+    ReportWriteResult(written, walk, request.reportResults);
+    return written.result == 1;
+}
+
+void CaptureWindows() {
+    RunCapture({ControlTextW(control::kListNumber), ComboSelection(control::kOverwriteMode),
+                ControlTextW(control::kListTitle), IsControlChecked(control::kReportResults)});
 }

@@ -6,8 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "restore/new_window_wait.h"
 #include "restore/open_window_pool.h"
 #include "restore/poll_pacer.h"
@@ -147,5 +145,3 @@ void OpenAndPlaceRecord(RestoreState& state, const WindowRecord& record) {
     }
     ApplyToWindow(state.options, *matched, record);
 }
-
-int16_t GetShowStateMode() { return ComboSelection(control::kShowStateMode); }

@@ -11,5 +11,6 @@
 // Updates state.knownWindowCount and state.counters.
 void OpenAndPlaceRecord(RestoreState& state, const WindowRecord& record);
 
-// The selection of the main window's show-state combo box, read anew for every matched window.
+// The show-state mode of the run: the selection of the main window's show-state combo box, read anew
+// for every matched window, or the one a run without the main window was given (restore_command.cpp).
 int16_t GetShowStateMode();

@@ -22,13 +22,20 @@
 
 namespace {
 
-bool ReportsResults() { return IsControlChecked(control::kReportResults); }
+// Set for the length of a run that was given its show-state mode.
+std::optional<int16_t> givenShowStateMode;
+
+class GivenShowStateMode {
+public:
+    explicit GivenShowStateMode(std::optional<int16_t> mode) { givenShowStateMode = mode; }
+    ~GivenShowStateMode() { givenShowStateMode.reset(); }
+    GivenShowStateMode(const GivenShowStateMode&) = delete;
+    GivenShowStateMode& operator=(const GivenShowStateMode&) = delete;
+};
 
 void ShowFileError(std::string_view text) {
     win32::ShowMessageBox(MainWindow(), text, restore_text::kFileErrorCaption, MB_ICONWARNING);
 }
-
-enum class Disposal { kCancel, kAdd, kReplace };
 
 // Asked only when folder windows are open; No is the default, and anything but Yes or No cancels.
 Disposal AskWhatToDoWithOpenWindows() {
@@ -87,7 +94,6 @@ RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposa
 }
 
 void Report(const RestoreCounters& counters) {
-    if (!ReportsResults()) return;
     for (const std::string& message : RestoreReportMessages(counters, restore_text::kReportTexts)) {
         win32::ShowMessageBox(MainWindow(), message, restore_text::kCommandCaption, MB_OK);
     }
@@ -101,24 +107,37 @@ int CompareIgnoringCase(const char16_t* left, const char16_t* right) {
     return order == CSTR_EQUAL ? 0 : (order == CSTR_LESS_THAN ? -1 : 1);
 }
 
+int16_t GetShowStateMode() {
+    return givenShowStateMode ? *givenShowStateMode : ComboSelection(control::kShowStateMode);
+}
+
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command
 // while every open window is still there.
-void RestoreWindows() {
+RestoreOutcome RunRestore(const RestoreRequest& request) {
     std::wstring listPath;
-    if (LocateListFile(listPath) == -1) {
-        if (ReportsResults()) ShowFileError(restore_text::kNoListFile);
-        return;
+    if (LocateListFile(request.listNumberText, listPath) == -1) {
+        if (request.reportResults) ShowFileError(restore_text::kNoListFile);
+        return RestoreOutcome::kNotRun;
     }
     const ListFileReadResult list = ReadListFileW(listPath);
     if (list.openResult < 0) {
         ShowFileError(restore_text::kListFileUnreadable);
-        return;
+        return RestoreOutcome::kNotRun;
     }
 
-    const Disposal disposal = AskWhatToDoWithOpenWindows();
-    if (disposal == Disposal::kCancel) return;
+    const Disposal disposal = request.disposal ? *request.disposal : AskWhatToDoWithOpenWindows();
+    if (disposal == Disposal::kCancel) return RestoreOutcome::kNotRun;
     if (disposal == Disposal::kReplace) CloseFolderWindows();
 
     SetControlTextW(control::kListTitle, win32::AsWide(list.contents.title));
-    Report(RestoreRecords(ToWindowRecords(list.contents), disposal));
+    const GivenShowStateMode showStateMode(request.showStateMode);
+    const RestoreCounters counters = RestoreRecords(ToWindowRecords(list.contents), disposal);
+    if (request.reportResults) Report(counters);
+    const bool missed = counters.notOpened > 0 || counters.lost > 0 || counters.wrongOpen > 0;
+    return missed ? RestoreOutcome::kIncomplete : RestoreOutcome::kComplete;
+}
+
+void RestoreWindows() {
+    RunRestore({ControlTextW(control::kListNumber), std::nullopt, IsControlChecked(control::kReportResults),
+                std::nullopt});
 }

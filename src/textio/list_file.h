@@ -13,6 +13,8 @@
 // (empty when that path would not fit in MAX_PATH), and the list number when something of that name
 // exists, else -1. The answer is kept as the current list number.
 int16_t LocateListFile(std::wstring& fullPath);
+// The same for a list-number text given by the caller instead of the box.
+int16_t LocateListFile(std::wstring_view listNumberText, std::wstring& fullPath);
 // The answer of the last LocateListFile; -1 before the first.
 int16_t CurrentListNumber();
 

@@ -11,8 +11,9 @@ namespace {
 int16_t currentListNumber = -1;
 }  // namespace
 
-int16_t LocateListFile(std::wstring& fullPath) {
-    const std::wstring listNumberText = ControlTextW(control::kListNumber);
+int16_t LocateListFile(std::wstring& fullPath) { return LocateListFile(ControlTextW(control::kListNumber), fullPath); }
+
+int16_t LocateListFile(std::wstring_view listNumberText, std::wstring& fullPath) {
     const std::wstring name(win32::AsWide(ListFileName(win32::AsUtf16(listNumberText))));
     wchar_t buffer[MAX_PATH] = {};
     const DWORD length = GetFullPathNameW(name.c_str(), MAX_PATH, buffer, nullptr);

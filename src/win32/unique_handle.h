@@ -72,6 +72,15 @@ struct WindowTraits {
     static void Close(Handle h) { DestroyWindow(h); }
 };
 
+// Blocks the system allocates for the caller with LocalAlloc (CommandLineToArgvW, FormatMessage).
+template <typename Pointer>
+struct LocalMemoryTraits {
+    using Handle = Pointer;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { LocalFree(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;

@@ -95,18 +95,33 @@ HWND RestoreScenario::OpenWindow(const ExpectedRecord& as, standin::CloseRespons
     return window;
 }
 
-void RestoreScenario::StartWithSettings(const RestoreSettings& settings) {
+void RestoreScenario::WriteSettings(const RestoreSettings& settings) {
     folder.Write("Pavorin.ini", SettingsLine(settings));
+}
+
+void RestoreScenario::StartWithSettings(const RestoreSettings& settings) {
+    WriteSettings(settings);
     StartPavorin();
 }
 
-void RestoreScenario::StartWithList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings) {
+void RestoreScenario::WriteList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings) {
     folder.Write("lists1.txt", Utf16File(ListFileText("restore", records)));
-    StartWithSettings(settings);
+    WriteSettings(settings);
+}
+
+void RestoreScenario::StartWithList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings) {
+    WriteList(records, settings);
+    StartPavorin();
 }
 
 void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& boxes) {
     Control(button).PostClick();
+    AnswerBoxes(boxes);
+    app().Settle();
+    for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
+}
+
+void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) {
     for (const ExpectedBox& expected : boxes) {
         const MessageBoxWindow box = app().WaitForMessageBox();
         EXPECT_EQ(box.Caption(), expected.caption);
@@ -117,8 +132,6 @@ void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& box
         }
         box.Press(expected.press);
     }
-    app().Settle();
-    for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
 }
 
 ExpectedWindow RestoreScenario::AsRecorded(const ExpectedRecord& record) {

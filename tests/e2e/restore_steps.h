@@ -65,14 +65,18 @@ protected:
     // A window the shell opens itself before the restore.
     HWND OpenWindow(const ExpectedRecord& as, standin::CloseResponse close = standin::CloseResponse::Close);
 
-    // Writes the settings (list number 1) and starts the program on them.
+    // Writes the settings (list number 1), and starts the program on them.
+    void WriteSettings(const RestoreSettings& settings = {});
     void StartWithSettings(const RestoreSettings& settings = {});
     // Writes list 1 with these records and the settings, and starts the program on them.
+    void WriteList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
     void StartWithList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
     // Clicks "ウィンドウを反映" (or "ウィンドウを取得"), answers the boxes that must follow, in order, and
     // waits for the command to end; no other box may show.
     void Restore(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kRestoreButton, boxes); }
     void Capture(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kCaptureButton, boxes); }
+    // Answers the boxes that must show now, in order.
+    void AnswerBoxes(const std::vector<ExpectedBox>& boxes);
 
     // The window the record describes, restored exactly as recorded.
     static ExpectedWindow AsRecorded(const ExpectedRecord& record);

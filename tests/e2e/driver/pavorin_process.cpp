@@ -66,6 +66,7 @@ Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& optio
     process_.reset(started.hProcess);
     CloseHandle(started.hThread);
     processId_ = started.dwProcessId;
+    if (!options.untilMainWindow) return;
 
     // Up means: the main window is visible, or the program shows a message box while starting.
     WaitFor("the main window of " + Describe(), [&] {

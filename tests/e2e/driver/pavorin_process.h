@@ -21,11 +21,13 @@ namespace e2e {
 std::wstring PavorinExePath();
 
 // How to start: the program (Pavorin.exe unless a test of the driver says otherwise), its command line
-// after the program name, and how long to wait for its main window.
+// after the program name, how long to wait for its main window, and whether to wait for one at all (a
+// run from the command line shows none: MainWindow() stays empty, boxes and the exit code tell).
 struct StartOptions {
     std::wstring exe = PavorinExePath();
     std::wstring arguments;
     Duration patience = kPatience;
+    bool untilMainWindow = true;
 };
 
 class Pavorin {

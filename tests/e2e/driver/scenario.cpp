@@ -53,9 +53,9 @@ void PavorinScenario::EndRunLeftBehind() {
     }
 }
 
-Pavorin& PavorinScenario::StartPavorin() {
+Pavorin& PavorinScenario::StartPavorin(const StartOptions& options) {
     if (app_ && app_->IsRunning()) throw DriverError("Pavorin already runs in this scenario: " + app_->Describe());
-    app_ = std::make_unique<Pavorin>(startFolder_.empty() ? folder.Path() : startFolder_);
+    app_ = std::make_unique<Pavorin>(startFolder_.empty() ? folder.Path() : startFolder_, options);
     return *app_;
 }
 

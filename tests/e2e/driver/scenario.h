@@ -21,7 +21,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    Pavorin& StartPavorin();  // in `folder`, or in the folder inside it that StartInside named
+    Pavorin& StartPavorin(const StartOptions& options = {});  // in `folder`, or in the folder inside it that StartInside named
     void StartInside(std::string_view subfolder) { startFolder_ = folder.PathOf(subfolder); }
     Pavorin& app();           // the run started last; raises DriverError when none was started
     Window Control(int id) { return app().Control(id); }  // a control of its main window

@@ -65,6 +65,17 @@ TEST_F(MainWindow, DestroyReleasesTheSharedFontsAndBrushAndQuitsWithZero) {
     EXPECT_EQ(::MainWindow(), nullptr);
 }
 
+// Scripts and tests send the item's command id; it stands last, after a separator.
+TEST_F(MainWindow, TheSystemMenuEndsWithASeparatorAndTheDesktopShortcutItem) {
+    const HMENU menu = GetSystemMenu(session.window(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    wchar_t item[64] = {};
+    GetMenuStringW(menu, count - 1, item, 64, MF_BYPOSITION);
+    EXPECT_STREQ(item, L"デスクトップにショートカットを作成");
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), 0x0100u);
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
 TEST_F(MainWindow, SettingsPathIsTheIniFileInTheCurrentDirectory) {
     EXPECT_EQ(SettingsPath(), win32::Utf8ToWide(folder.PathOf("Pavorin.ini")));
     EXPECT_EQ(FieldSeparator(), u':');
