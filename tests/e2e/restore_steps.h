@@ -86,7 +86,9 @@ protected:
     // Waits until the shell shows this many windows (a late window of a slow shell).
     void WaitForWindowCount(size_t count);
 
-    static ExpectedBox Question(int press) { return {restore_text::kQuestionCaption, restore_text::kQuestion, true, press}; }
+    static ExpectedBox Question(int press) {
+        return {restore_text::kQuestionCaption, restore_text::kQuestion, true, press, IDNO, {IDYES, IDNO, IDCANCEL}};
+    }
     static ExpectedBox Done() { return {restore_text::kCaption, restore_text::kDone}; }
     static ExpectedBox Counted(const char* prefix, int count, std::string_view hint = {}) {
         return {restore_text::kCaption, prefix + std::to_string(count) + restore_text::kCountSuffix + std::string(hint)};
