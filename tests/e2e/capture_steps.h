@@ -55,7 +55,7 @@ struct ExpectedBox {
     bool icon = false;
     int press = IDOK;
     int defaultButton = 0;     // checked when not 0
-    std::vector<int> buttons;  // in the order shown; checked when not empty
+    std::vector<int> buttons = {};  // in the order shown; checked when not empty
 };
 
 // Answers the message boxes that must follow a click, in order, waits until the program has handled

@@ -1,4 +1,5 @@
-// A hundred captures and a hundred restores in one run of the program leave what it holds where it was
+// A hundred captures and a hundred restores in one run of the program, with reporting off (no box but the
+// overwrite question and the restore's question may show), leave what it holds where it was
 // after a short warm-up: its kernel handles, USER objects and GDI objects and its committed memory, and
 // the committed memory and handles of the stand-in shell, which keeps whatever the program leaves behind
 // in it (the block a taskbar read allocates there, the shell's objects, strings and variants).

@@ -18,7 +18,7 @@ struct OptionsCase {
     const char* name;
     RestoreSettings settings;
     std::vector<int> showCmds;
-    std::vector<bool> restoresToMaximized = {false, false, false};
+    std::vector<bool> restoresToMaximized = {};  // none when empty
     int kind = -1;             // every window of this WindowKind, or each as recorded
     bool shellPlaces = false;  // left where the shell put them (no placement applied)
 };
@@ -54,7 +54,7 @@ TEST_P(RestoreOptions, EndWithTheWindowsTheOptionsAskFor) {
     for (int i = 0; i < 3; ++i) {
         ExpectedWindow window = AsRecorded(records[i]);
         window.showCmd = c.showCmds[i];
-        window.restoresToMaximized = c.restoresToMaximized[i];
+        window.restoresToMaximized = i < static_cast<int>(c.restoresToMaximized.size()) && c.restoresToMaximized[i];
         if (c.kind >= 0) window.kind = static_cast<WindowKind>(c.kind);
         if (c.shellPlaces) window.normal = ShellPlace(i);
         if (!c.settings.applyViewMode) window.viewMode = 1;
@@ -91,12 +91,12 @@ TEST_F(DuplicatePathMode, OpensOneWindowPerRecordOfTheSameFolderThroughAFreshSta
 }
 
 TEST_F(DuplicatePathMode, SendsTheWindowsOnEvenWithNothingToApply) {
-    const std::wstring shared = MakeFolder("shared");
-    StartWithList({Record(shared, WindowKind::Folder, kLeft, kNormal, 4), Record(shared, WindowKind::Explorer, kRight)},
+    const std::wstring plain = MakeFolder("plain"), big = MakeFolder("big");
+    StartWithList({Record(plain, WindowKind::Folder, kLeft, kNormal, 4), Record(big, WindowKind::Explorer, kRight, kMaximized, 6)},
                   {.duplicatePathMode = true, .applyPlacement = false, .applyViewMode = false});
     Restore({Done()});
-    ExpectDesktop({{shared, WindowKind::Folder, ShellPlace(0), kMinimized, false, 1},
-                   {shared, WindowKind::Explorer, ShellPlace(1), kMinimized, false, 1}});
+    ExpectDesktop({{plain, WindowKind::Folder, ShellPlace(0), kMinimized, false, 1},
+                   {big, WindowKind::Explorer, ShellPlace(1), kMinimized, false, 1}});
 }
 
 }  // namespace
