@@ -34,10 +34,10 @@ TEST_F(SettingsFile, SavedValuesSurviveRestartsAndClearingSaveStateFreezesThem) 
     Control(id::kOverwriteMode).SelectComboItem(0);
     Control(id::kReportResults).SetChecked(false);
     RestartPavorin();
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "0\t\t42 1 2 -1 0 1 0 1 1 0 500"));
+    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "0\t\t042 1 2 -1 0 1 0 1 1 0 500"));
     EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"42", 1, 2, true, false, false}));
 
-    ExpectSettingsFileAfterClosing("0\t\t42 1 2 -1 0 1 0 1 1 0 500");
+    ExpectSettingsFileAfterClosing("0\t\t042 1 2 -1 0 1 0 1 1 0 500");
 }
 
 TEST_F(SettingsFile, MegabyteAfterTheValuesIsKeptWhenOnlySaveStateIsRecorded) {
