@@ -13,7 +13,7 @@
 #include "bench_support.h"
 #include "textio/list_file.h"
 #include "capture_steps.h"
-#include "unit/app/main_window_session.h"
+#include "main_window_session.h"
 
 namespace {
 

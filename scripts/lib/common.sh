@@ -97,8 +97,9 @@ make_prefix() {
 ensure_prefix() { make_prefix "$WINEPREFIX" ja_JP.UTF-8; }
 ensure_other_code_page_prefix() { make_prefix "$(other_code_page_prefix)" en_US.UTF-8; }
 
-# The stand-in Explorer shell (tests/shell): its controller, built into the Wine build.
-stand_in_ctl() { wine "$build_root/win/tests/shell/bin/standin_ctl.exe" "$@" </dev/null; }
+
+# The stand-in Explorer shell (standin/): its controller, built into the Wine build.
+stand_in_ctl() { wine "$build_root/win/standin/bin/standin_ctl.exe" "$@" </dev/null; }
 
 # Makes the stand-in the shell of the prefix (COM server for the shell window list, the Folder verbs).
 # Idempotent and quick; call it inside the display session, before any test or program uses the shell.

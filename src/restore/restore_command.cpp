@@ -133,7 +133,7 @@ RestoreOutcome RunRestore(const RestoreRequest& request) {
     const GivenShowStateMode showStateMode(request.showStateMode);
     const RestoreCounters counters = RestoreRecords(ToWindowRecords(list.contents), disposal);
     if (request.reportResults) Report(counters);
-    const bool missed = counters.notOpened > 0 || counters.lost > 0 || counters.wrongOpen > 0;
+    const bool missed = counters.notOpened > 0 || counters.lost > 0;
     return missed ? RestoreOutcome::kIncomplete : RestoreOutcome::kComplete;
 }
 

@@ -12,41 +12,22 @@ protected:
 };
 
 // Narrow characters: a box without room for a fourth wide digit would stop it even without the limit.
-TEST_F(ListNumber, TypingKeepsAtMostThreeCharacters) {
+// The arrows start from the number typed, up lowers and down raises, and they stop at 0 and 100.
+TEST_F(ListNumber, TypingKeepsThreeCharactersAndTheArrowsStepBetweenZeroAndOneHundred) {
+    struct Step {
+        const char* typed;
+        bool up;
+        const char* shown;
+    };
+    for (const Step& step : {Step{"", true, "0"}, Step{"5", true, "4"}, Step{"", false, "5"}, Step{"007", false, "8"},
+                             Step{"99", false, "100"}, Step{"", false, "100"}}) {
+        if (*step.typed) NumberBox().TypeOver(step.typed);
+        step.up ? app().UpDown().StepUp() : app().UpDown().StepDown();
+        EXPECT_EQ(NumberBox().Text(), step.shown) << "typed \"" << step.typed << "\", " << (step.up ? "up" : "down");
+    }
     EXPECT_EQ(NumberBox().Send(EM_GETLIMITTEXT), 3);
     NumberBox().TypeOver("11111");
     EXPECT_EQ(NumberBox().Text(), "111");
-    NumberBox().TypeOver("1.");
-    NumberBox().Type("..");
-    EXPECT_EQ(NumberBox().Text(), "1..");
-}
-
-TEST_F(ListNumber, UpArrowLowersAndDownArrowRaisesTheNumber) {
-    NumberBox().TypeOver("5");
-    app().UpDown().StepUp();
-    EXPECT_EQ(NumberBox().Text(), "4");
-    app().UpDown().StepDown();
-    app().UpDown().StepDown();
-    EXPECT_EQ(NumberBox().Text(), "6");
-}
-
-TEST_F(ListNumber, ArrowsStartFromTheNumberTyped) {
-    NumberBox().TypeOver("007");
-    app().UpDown().StepDown();
-    EXPECT_EQ(NumberBox().Text(), "8");
-}
-
-TEST_F(ListNumber, ArrowsStopAtZeroAndAtOneHundred) {
-    app().UpDown().StepUp();
-    EXPECT_EQ(NumberBox().Text(), "0");
-    NumberBox().TypeOver("99");
-    app().UpDown().StepDown();
-    EXPECT_EQ(NumberBox().Text(), "100");
-    app().UpDown().StepDown();
-    EXPECT_EQ(NumberBox().Text(), "100");
-}
-
-TEST_F(ListNumber, UpDownSitsAtTheRightEdgeOfTheBoxItSteps) {
     const Window upDown = app().UpDown();
     EXPECT_EQ(reinterpret_cast<HWND>(upDown.Send(UDM_GETBUDDY)), NumberBox().handle());
     EXPECT_EQ(upDown.Style(), 0x50000096u) << Hex(upDown.Style());
@@ -57,13 +38,8 @@ TEST_F(ListNumber, UpDownSitsAtTheRightEdgeOfTheBoxItSteps) {
     EXPECT_LE(arrows.right(), 180 + 98) << "the box and its arrows share the box's original 98 pixels";
     EXPECT_GE(box.right(), arrows.x) << "no gap between the box and its arrows";
     EXPECT_LT(box.right(), arrows.right());
-}
-
-TEST_F(ListNumber, SteppingAndTypingLeaveNoFileBehind) {
-    app().UpDown().StepDown();
-    NumberBox().TypeOver("12");
     EXPECT_EQ(ClosePavorin(), 0u);
-    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{});
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{}) << "stepping and typing leave no file behind";
 }
 
 // The title box is told it is enabled when it gets the focus and disabled when it loses it, so its text is

@@ -20,26 +20,19 @@ protected:
     }
 };
 
-TEST_F(LockedSettingsFile, AtExitWithSaveStateSetIsLeftAloneQuietly) {
+TEST_F(LockedSettingsFile, AtExitIsLeftAloneQuietlyWithSaveStateSetOrClear) {
     const std::string saved = "-1\t4 1 1 -1 0 1 0 1 1 0 500";
-    StartWithSettings(saved);
-    Control(id::kListNumber).TypeOver("8");
-    {
-        const FileLock held = folder.HoldOpenExclusively("Pavorin.ini");
-        ExpectQuietEnd();
+    for (const bool saveState : {true, false}) {
+        SCOPED_TRACE(saveState ? "1008 set" : "1008 clear");
+        StartWithSettings(saved);
+        Control(id::kListNumber).TypeOver("8");
+        Control(id::kSaveState).SetChecked(saveState);
+        {
+            const FileLock held = folder.HoldOpenExclusively("Pavorin.ini");
+            ExpectQuietEnd();
+        }
+        EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", saved));
     }
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", saved));
-}
-
-TEST_F(LockedSettingsFile, AtExitWithSaveStateClearIsLeftAloneQuietly) {
-    const std::string saved = "-1\t4 1 1 -1 0 1 0 1 1 0 500";
-    StartWithSettings(saved);
-    Control(id::kSaveState).SetChecked(false);
-    {
-        const FileLock held = folder.HoldOpenExclusively("Pavorin.ini");
-        ExpectQuietEnd();
-    }
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", saved));
 }
 
 // A file that exists but cannot be read counts as one with no values: the check boxes are cleared.

@@ -55,8 +55,9 @@ std::string FirstLines(const std::string& text, int lines) {
 
 std::vector<ListFileCase> Cases() {
     std::vector<ListFileCase> cases;
-    // Cut after every line: the title, the count, and then only complete records count.
-    for (int lines = 0; lines < 10; ++lines) {
+    // Cut after the title, the count, a record's first line, its last, and the next record's third line:
+    // only complete records count.
+    for (int lines : {0, 1, 2, 3, 6, 9}) {
         cases.push_back({"CutAfterLine" + std::to_string(lines),
                          [lines](const Desk& desk) { return Utf16File(FirstLines(desk.text, lines)); },
                          lines >= 1 ? "desk" : "", static_cast<size_t>(lines >= 2 ? (lines - 2) / 4 : 0), {kDone}});

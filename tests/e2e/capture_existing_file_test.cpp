@@ -44,18 +44,12 @@ protected:
 const ExpectedBox kLocked{capture_text::kFileErrorCaption, capture_text::kFileLocked, true};
 
 ExpectedBox Question(int answer) {
-    return {capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, answer};
+    return {capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, answer, IDCANCEL, {IDOK, IDCANCEL}};
 }
 
 TEST_F(CaptureOntoAnExistingFile, AskFirstQuestionsWithCancelAsDefaultAndKeepsTheFileOnCancel) {
     StartWithMode(0);
-    Control(id::kCaptureButton).Click();
-    const MessageBoxWindow box = app().WaitForMessageBox();
-    EXPECT_EQ(box.ButtonIds(), (std::vector<int>{IDOK, IDCANCEL}));
-    EXPECT_EQ(box.DefaultButton(), IDCANCEL);
-    box.Press(IDCANCEL);
-    app().Settle();
-    EXPECT_TRUE(app().MessageBoxes().empty());
+    Capture({Question(IDCANCEL)});
     ExpectKept();
     EXPECT_EQ(app().MainWindow().Text(), "Pavorin - old list") << "a refused capture leaves the caption";
 }

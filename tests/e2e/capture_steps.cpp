@@ -73,17 +73,27 @@ void CaptureScenario::StartWithList(std::string_view number, std::string_view ti
     Control(id::kListTitle).SetText(std::string(title));
 }
 
-void CaptureScenario::Capture(const std::vector<ExpectedBox>& boxes) {
-    Control(id::kCaptureButton).Click();
+void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes) {
     for (const ExpectedBox& expected : boxes) {
-        const MessageBoxWindow box = app().WaitForMessageBox();
+        const MessageBoxWindow box = app.WaitForMessageBox();
         EXPECT_EQ(box.Caption(), expected.caption);
         EXPECT_EQ(box.Text(), expected.text);
         EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
+        if (expected.defaultButton) {
+            EXPECT_EQ(box.DefaultButton(), expected.defaultButton) << box.Describe();
+        }
+        if (!expected.buttons.empty()) {
+            EXPECT_EQ(box.ButtonIds(), expected.buttons) << box.Describe();
+        }
         box.Press(expected.press);
     }
-    app().Settle();
-    for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
+    app.Settle();
+    for (const MessageBoxWindow& extra : app.MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
+}
+
+void CaptureScenario::Capture(const std::vector<ExpectedBox>& boxes) {
+    Control(id::kCaptureButton).Click();
+    AnswerBoxes(app(), boxes);
 }
 
 void CaptureScenario::ExpectListFile(std::string_view number, std::string_view title,

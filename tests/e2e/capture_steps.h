@@ -54,7 +54,13 @@ struct ExpectedBox {
     std::string text;
     bool icon = false;
     int press = IDOK;
+    int defaultButton = 0;     // checked when not 0
+    std::vector<int> buttons = {};  // in the order shown; checked when not empty
 };
+
+// Answers the message boxes that must follow a click, in order, waits until the program has handled
+// everything, and fails on any other box.
+void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes);
 
 class CaptureScenario : public PavorinScenario {
 protected:

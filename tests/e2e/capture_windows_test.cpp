@@ -90,15 +90,6 @@ TEST_F(CaptureWindows, PlacementsKeepNegativeNumbersAndTheMinimisedState) {
                    {RecordOf(left), RecordOf(small, WPF_RESTORETOMAXIMIZED, SW_SHOWMINIMIZED)});
 }
 
-TEST_F(CaptureWindows, WithReportingOffNoBoxIsShownButTheListAndCaptionAreFilled) {
-    const HWND only = OpenFolder(WindowKind::Explorer, L"C:\\quiet", 2);
-    StartWithList("8", "静か");
-    Control(id::kReportResults).SetChecked(false);
-    Capture({});
-    ExpectListFile("8", "静か", {RecordOf(only)});
-    ExpectShownList("静か", {RecordOf(only)});
-}
-
 TEST_F(CaptureWindows, AWindowWithoutATaskbarButtonIsReportedLostAndStillRecorded) {
     const HWND second = OpenFolder(WindowKind::Folder, L"C:\\second");
     WindowSpec hidden;

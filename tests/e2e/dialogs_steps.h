@@ -1,7 +1,5 @@
 #pragma once
-// What the dialog scenarios share: opening each dialog as the user does, and checking a dialog's frame
-// and controls against the table of what it must hold.
-#include <span>
+// What the dialog scenarios share: opening each dialog as the user does, and checking a dialog's frame.
 #include <string>
 #include <vector>
 
@@ -15,14 +13,6 @@ inline constexpr const char* kVersionTitle = "( ﾟДﾟ)/　＜アジア　ア�
 // The face button's nine faces, in the order "絵柄変更" steps through them.
 inline const std::vector<std::string> kFaces = {
     "(´･ω･`)", "＃・Å・≪", "(@益@)", "(　ﾟ∀ﾟ)", "|・∀・|", "(´ζ_｀）", "(ζ_,`ﾒ)", "( ﾟдﾟ )", "(・Å・)л",
-};
-
-struct DialogControlSpec {
-    int id;
-    const char* className;
-    const char* text;  // null: any text but an empty one
-    Box place;         // in the dialog's client area
-    DWORD style;       // beyond WS_CHILD | WS_VISIBLE
 };
 
 // Clicks the options button and waits for the modal dialog (the click returns once it is up).
@@ -43,10 +33,6 @@ inline Box CentredOnScreen(int width, int height) {
 
 // A NORMALDLG window owned by the main window, with a caption and a close box only, centred, of this size.
 void ExpectDialogFrame(const Pavorin& app, const Window& dialog, int width, int height);
-
-// Exactly these controls, in this z-order, each with its class, text, place and style. The system gives the
-// checked radio button WS_TABSTOP at run time; no other control has it.
-void ExpectDialogControls(const Window& dialog, std::span<const DialogControlSpec> expected);
 
 // Presses the key combination Alt+F4 on the window, as the keyboard delivers it, and waits until the
 // program has handled it.

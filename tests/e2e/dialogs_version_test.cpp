@@ -1,20 +1,12 @@
 // The version dialog as the user meets it: opened from the face button, modeless, its controls, the
 // faces it puts on the face button, removing that button, and every way of closing it.
 #include <functional>
+#include <tuple>
 
 #include "dialogs_steps.h"
 
 namespace e2e {
 namespace {
-
-const DialogControlSpec kVersionControls[] = {
-    {id::kVersionText, "Static", "Pavorin Version 1.00", {29, 13, 327, 22}, SS_CENTER},
-    {id::kOk, "Button", "OK", {145, 117, 107, 35}, BS_DEFPUSHBUTTON},
-    {id::kReleaseDate, "Static", "Released: 2007/03/21", {103, 80, 173, 19}, SS_LEFT},
-    {id::kNextFace, "Button", "絵柄変更", {20, 117, 107, 35}, BS_DEFPUSHBUTTON},
-    {id::kRemoveFace, "Button", "存在を消す", {270, 117, 107, 35}, BS_DEFPUSHBUTTON},
-    {id::kCredit, "Static", nullptr, {72, 35, 248, 22}, SS_CENTER},
-};
 
 class VersionDialog : public RunningPavorin {
 protected:
@@ -25,12 +17,13 @@ protected:
     }
 };
 
-TEST_F(VersionDialog, OpensCentredWithItsTitleAndSixControls) {
+TEST_F(VersionDialog, OpensCentredWithItsTitleAndVersion) {
     SetWindowPos(app().MainWindow().handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const Window dialog = Open();
     ExpectDialogFrame(app(), dialog, 394, 185);
     EXPECT_EQ(dialog.Text(), kVersionTitle);
-    ExpectDialogControls(dialog, kVersionControls);
+    EXPECT_EQ(dialog.Control(id::kVersionText).Text(), "Pavorin Version 1.00");
+    EXPECT_EQ(dialog.Control(id::kReleaseDate).Text(), "Released: 2007/03/21");
     EXPECT_TRUE(app().MainWindow().IsEnabled()) << "modeless: the main window stays usable";
 }
 
@@ -50,18 +43,12 @@ TEST_F(VersionDialog, FaceButtonIsDisabledUntilTheDialogClosesByOkCaptionButtonO
     }
 }
 
-TEST_F(VersionDialog, NinePressesOfNextFaceBringTheFirstFaceBack) {
-    const Window dialog = Open();
-    for (size_t press = 1; press <= kFaces.size(); ++press) {
+TEST_F(VersionDialog, NinePressesOfNextFaceBringTheFirstFaceBackAndTheFaceSurvivesReopening) {
+    Window dialog = Open();
+    for (size_t press = 1; press <= kFaces.size() + 2; ++press) {
         PressNextFace(dialog, 1);
         EXPECT_EQ(FaceButton().Text(), kFaces[press % kFaces.size()]) << "press " << press;
     }
-    EXPECT_EQ(app().Dialogs(kVersionTitle).size(), 1u) << "the dialog stays open";
-}
-
-TEST_F(VersionDialog, TheFaceSurvivesClosingAndReopening) {
-    Window dialog = Open();
-    PressNextFace(dialog, 2);
     ClickClosing(app(), dialog.Control(id::kOk));
     EXPECT_EQ(FaceButton().Text(), kFaces[2]);
     dialog = Open();
@@ -70,29 +57,16 @@ TEST_F(VersionDialog, TheFaceSurvivesClosingAndReopening) {
     ClickClosing(app(), dialog.Control(id::kOk));
 }
 
-struct ShownControl {
-    int id;
-    std::string text;
-    Box place;
-    bool enabled;
-    friend bool operator==(const ShownControl&, const ShownControl&) = default;
-};
-
-void PrintTo(const ShownControl& control, std::ostream* out) {
-    *out << control.id << " \"" << control.text << "\" " << ::testing::PrintToString(control.place)
-         << (control.enabled ? "" : " disabled");
-}
-
-std::vector<ShownControl> ShownControls(const Window& window) {
-    std::vector<ShownControl> shown;
+// Every control of the main window but the face button, as shown: id, text, place, enabled.
+std::vector<std::tuple<int, std::string, Box, bool>> ShownControls(const Window& window) {
+    std::vector<std::tuple<int, std::string, Box, bool>> shown;
     for (const Window& child : window.Children())
-        shown.push_back({child.Id(), child.Text(), child.PlaceInParent(), child.IsEnabled()});
+        if (child.Id() != id::kFaceButton) shown.emplace_back(child.Id(), child.Text(), child.PlaceInParent(), child.IsEnabled());
     return shown;
 }
 
 TEST_F(VersionDialog, RemovingTheFaceButtonClosesTheDialogAndChangesNothingElse) {
-    std::vector<ShownControl> expected = ShownControls(app().MainWindow());
-    std::erase_if(expected, [](const ShownControl& c) { return c.id == id::kFaceButton; });
+    const auto expected = ShownControls(app().MainWindow());
     const std::string caption = app().MainWindow().Text();
     const Window dialog = Open();
     ClickClosing(app(), dialog.Control(id::kRemoveFace));

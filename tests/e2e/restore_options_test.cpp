@@ -7,129 +7,96 @@ namespace {
 
 using standin::WindowKind;
 
-class RestoreOptions : public RestoreScenario {
-protected:
-    // A plain folder window, an Explorer window captured maximised and one captured minimised.
-    void MakeRecords() {
-        records = {
-            Record(MakeFolder("plain"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
-            Record(MakeFolder("big"), WindowKind::Explorer, kRight, SW_SHOWMAXIMIZED, 6),
-            Record(MakeFolder("small"), WindowKind::Folder, kSmall, SW_SHOWMINIMIZED, 3),
-        };
-    }
-    // The records as restored, each with the show state given here (and its class changed when asked).
-    std::vector<ExpectedWindow> Restored(std::vector<int> showCmds, std::vector<bool> restoresToMaximized) const {
-        std::vector<ExpectedWindow> windows;
-        for (size_t i = 0; i < records.size(); ++i) {
-            ExpectedWindow window = AsRecorded(records[i]);
-            window.showCmd = showCmds[i];
-            window.restoresToMaximized = restoresToMaximized[i];
-            windows.push_back(window);
-        }
-        return windows;
-    }
-    std::vector<ExpectedWindow> OfKind(std::vector<ExpectedWindow> windows, WindowKind kind) const {
-        for (ExpectedWindow& window : windows) window.kind = kind;
-        return windows;
-    }
+constexpr int kNormal = SW_SHOWNORMAL, kMinimized = SW_SHOWMINIMIZED, kMaximized = SW_SHOWMAXIMIZED;
+constexpr RECT kLeft{10, 20, 810, 620};
+constexpr RECT kRight{200, 150, 1000, 700};
+constexpr RECT kSmall{50, 60, 450, 460};
 
-    static constexpr RECT kLeft{10, 20, 810, 620};
-    static constexpr RECT kRight{200, 150, 1000, 700};
-    static constexpr RECT kSmall{50, 60, 450, 460};
-    std::vector<ExpectedRecord> records;
+// One way of restoring a plain folder window, an Explorer window captured maximised and a folder window
+// captured minimised, and how the three windows must end.
+struct OptionsCase {
+    const char* name;
+    RestoreSettings settings;
+    std::vector<int> showCmds;
+    std::vector<bool> restoresToMaximized = {};  // none when empty
+    int kind = -1;             // every window of this WindowKind, or each as recorded
+    bool shellPlaces = false;  // left where the shell put them (no placement applied)
+};
+void PrintTo(const OptionsCase& c, std::ostream* out) { *out << c.name; }
+
+const OptionsCase kCases[] = {
+    {"OpenMethodTwoOpensPlainFolderWindows", {.openMethod = 2}, {kNormal, kMaximized, kMinimized}, {}, 0},
+    {"OpenMethodFourOpensWindowsWithTheFolderTree", {.openMethod = 4}, {kNormal, kMaximized, kMinimized}, {}, 1},
+    {"MinimiseAllAndTheMaximisedOneRestoresMaximised", {.showStateMode = 1}, {kMinimized, kMinimized, kMinimized},
+     {false, true, false}},
+    {"CancelMinimisingShowsTheOthersNormally", {.showStateMode = 2}, {kNormal, kMaximized, kNormal}},
+    {"UnmaximiseWithCancelMinimising", {.showStateMode = 2, .unmaximize = true}, {kNormal, kNormal, kNormal}},
+    {"UnmaximiseWithMinimiseAll", {.showStateMode = 1, .unmaximize = true}, {kNormal, kNormal, kNormal}},
+    // Nothing to apply: the folders are launched and waited for but not matched, so nothing is lost either.
+    {"NothingAppliedLeavesTheShellsWindows", {.applyPlacement = false, .applyViewMode = false},
+     {kMinimized, kMinimized, kMinimized}, {}, -1, true},
+    {"OnlyTheViewModeKeepsTheShellsPlaceButTakesTheShowState", {.applyPlacement = false},
+     {kNormal, kMaximized, kMinimized}, {}, -1, true},
 };
 
-constexpr int kNormal = SW_SHOWNORMAL, kMinimized = SW_SHOWMINIMIZED, kMaximized = SW_SHOWMAXIMIZED;
+class RestoreOptions : public RestoreScenario, public ::testing::WithParamInterface<OptionsCase> {};
 
-TEST_F(RestoreOptions, OpenMethodTwoOpensEveryFolderAsAPlainFolderWindow) {
-    MakeRecords();
-    StartWithList(records, {.openMethod = 2});
+TEST_P(RestoreOptions, EndWithTheWindowsTheOptionsAskFor) {
+    const OptionsCase& c = GetParam();
+    const std::vector<ExpectedRecord> records = {
+        Record(MakeFolder("plain"), WindowKind::Folder, kLeft, kNormal, 4),
+        Record(MakeFolder("big"), WindowKind::Explorer, kRight, kMaximized, 6),
+        Record(MakeFolder("small"), WindowKind::Folder, kSmall, kMinimized, 3),
+    };
+    StartWithList(records, c.settings);
     Restore({Done()});
-    ExpectDesktop(OfKind(Restored({kNormal, kMaximized, kMinimized}, {false, false, false}), WindowKind::Folder));
-}
-
-TEST_F(RestoreOptions, OpenMethodFourOpensEveryFolderWithTheFolderTree) {
-    MakeRecords();
-    StartWithList(records, {.openMethod = 4});
-    Restore({Done()});
-    ExpectDesktop(OfKind(Restored({kNormal, kMaximized, kMinimized}, {false, false, false}), WindowKind::Explorer));
-}
-
-TEST_F(RestoreOptions, MinimiseAllMinimisesEveryWindowAndAMaximisedOneRestoresMaximised) {
-    MakeRecords();
-    StartWithList(records, {.showStateMode = 1});
-    Restore({Done()});
-    ExpectDesktop(Restored({kMinimized, kMinimized, kMinimized}, {false, true, false}));
-}
-
-TEST_F(RestoreOptions, CancelMinimisingShowsEveryWindowNotCapturedMaximisedNormally) {
-    MakeRecords();
-    StartWithList(records, {.showStateMode = 2});
-    Restore({Done()});
-    ExpectDesktop(Restored({kNormal, kMaximized, kNormal}, {false, false, false}));
-}
-
-TEST_F(RestoreOptions, UnmaximiseShowsTheMaximisedWindowNormallyInEveryMode) {
-    MakeRecords();
-    StartWithList(records, {.showStateMode = 2, .unmaximize = true});
-    Restore({Done()});
-    ExpectDesktop(Restored({kNormal, kNormal, kNormal}, {false, false, false}));
-}
-
-TEST_F(RestoreOptions, UnmaximiseWithMinimiseAllShowsEveryWindowNormally) {
-    MakeRecords();
-    StartWithList(records, {.showStateMode = 1, .unmaximize = true});
-    Restore({Done()});
-    ExpectDesktop(Restored({kNormal, kNormal, kNormal}, {false, false, false}));
-}
-
-// Nothing to apply: the folders are launched and waited for but not matched, so nothing is lost either.
-TEST_F(RestoreOptions, WithBothApplyOptionsOffTheWindowsStayAsTheShellOpenedThem) {
-    MakeRecords();
-    StartWithList(records, {.applyPlacement = false, .applyViewMode = false});
-    Restore({Done()});
-    ExpectDesktop({{records[0].path, WindowKind::Folder, ShellPlace(0), kMinimized, false, 1},
-                   {records[1].path, WindowKind::Explorer, ShellPlace(1), kMinimized, false, 1},
-                   {records[2].path, WindowKind::Folder, ShellPlace(2), kMinimized, false, 1}});
-}
-
-TEST_F(RestoreOptions, WithOnlyTheViewModeTheWindowsKeepTheShellsPlaceButTakeTheirShowState) {
-    MakeRecords();
-    StartWithList(records, {.applyPlacement = false});
-    Restore({Done()});
-    std::vector<ExpectedWindow> expected = Restored({kNormal, kMaximized, kMinimized}, {false, false, false});
-    for (int i = 0; i < 3; ++i) expected[i].normal = ShellPlace(i);
+    std::vector<ExpectedWindow> expected;
+    for (int i = 0; i < 3; ++i) {
+        ExpectedWindow window = AsRecorded(records[i]);
+        window.showCmd = c.showCmds[i];
+        window.restoresToMaximized = i < static_cast<int>(c.restoresToMaximized.size()) && c.restoresToMaximized[i];
+        if (c.kind >= 0) window.kind = static_cast<WindowKind>(c.kind);
+        if (c.shellPlaces) window.normal = ShellPlace(i);
+        if (!c.settings.applyViewMode) window.viewMode = 1;
+        expected.push_back(window);
+    }
     ExpectDesktop(expected);
 }
 
-// Each record launches the stand-by folder, so two records of one folder get a window each; the newest
-// window showing the stand-by folder is placed and sent on to the recorded folder.
-TEST_F(RestoreOptions, DuplicatePathModeOpensOneWindowPerRecordOfTheSameFolder) {
+INSTANTIATE_TEST_SUITE_P(Options, RestoreOptions, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<OptionsCase>& info) { return std::string(info.param.name); });
+
+// Each record launches the stand-by folder (made afresh when missing), so two records of one folder get a
+// window each; the newest window showing the stand-by folder is placed and sent on to the recorded folder.
+// With nothing else to apply the windows are still sent on: left on the stand-by folder, they would show
+// the wrong folder.
+class DuplicatePathMode : public RestoreScenario {};
+
+TEST_F(DuplicatePathMode, OpensOneWindowPerRecordOfTheSameFolderThroughAFreshStandByFolder) {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    const std::wstring standBy = std::wstring(temp) + L"dummy";
+    RemoveDirectoryW(standBy.c_str());
+    ASSERT_EQ(GetFileAttributesW(standBy.c_str()), INVALID_FILE_ATTRIBUTES) << "the stand-by folder is gone";
     const std::wstring shared = MakeFolder("shared");
-    records = {
-        Record(shared, WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
-        Record(shared, WindowKind::Explorer, kRight, SW_SHOWMAXIMIZED, 6),
+    const std::vector<ExpectedRecord> records = {
+        Record(shared, WindowKind::Folder, kLeft, kNormal, 4),
+        Record(shared, WindowKind::Explorer, kRight, kMaximized, 6),
     };
     StartWithList(records, {.duplicatePathMode = true});
     Restore({Done()});
     ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1])});
-
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    const DWORD attributes = GetFileAttributesW((std::wstring(temp) + L"dummy").c_str());
-    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD attributes = GetFileAttributesW(standBy.c_str());
+    EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// With nothing else to apply the windows are still sent on: left on the stand-by folder, they would show
-// the wrong folder.
-TEST_F(RestoreOptions, DuplicatePathModeSendsTheWindowsOnEvenWithNothingToApply) {
-    MakeRecords();
-    records.pop_back();
-    StartWithList(records, {.duplicatePathMode = true, .applyPlacement = false, .applyViewMode = false});
+TEST_F(DuplicatePathMode, SendsTheWindowsOnEvenWithNothingToApply) {
+    const std::wstring plain = MakeFolder("plain"), big = MakeFolder("big");
+    StartWithList({Record(plain, WindowKind::Folder, kLeft, kNormal, 4), Record(big, WindowKind::Explorer, kRight, kMaximized, 6)},
+                  {.duplicatePathMode = true, .applyPlacement = false, .applyViewMode = false});
     Restore({Done()});
-    ExpectDesktop({{records[0].path, WindowKind::Folder, ShellPlace(0), kMinimized, false, 1},
-                   {records[1].path, WindowKind::Explorer, ShellPlace(1), kMinimized, false, 1}});
+    ExpectDesktop({{plain, WindowKind::Folder, ShellPlace(0), kMinimized, false, 1},
+                   {big, WindowKind::Explorer, ShellPlace(1), kMinimized, false, 1}});
 }
 
 }  // namespace

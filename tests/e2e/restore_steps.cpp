@@ -116,22 +116,7 @@ void RestoreScenario::StartWithList(const std::vector<ExpectedRecord>& records, 
 
 void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& boxes) {
     Control(button).PostClick();
-    AnswerBoxes(boxes);
-    app().Settle();
-    for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
-}
-
-void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) {
-    for (const ExpectedBox& expected : boxes) {
-        const MessageBoxWindow box = app().WaitForMessageBox();
-        EXPECT_EQ(box.Caption(), expected.caption);
-        EXPECT_EQ(box.Text(), expected.text);
-        EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
-        if (expected.text == restore_text::kQuestion) {
-            EXPECT_EQ(box.DefaultButton(), IDNO) << box.Describe();
-        }
-        box.Press(expected.press);
-    }
+    AnswerBoxes(app(), boxes);
 }
 
 ExpectedWindow RestoreScenario::AsRecorded(const ExpectedRecord& record) {

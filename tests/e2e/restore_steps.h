@@ -76,7 +76,6 @@ protected:
     void Restore(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kRestoreButton, boxes); }
     void Capture(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kCaptureButton, boxes); }
     // Answers the boxes that must show now, in order.
-    void AnswerBoxes(const std::vector<ExpectedBox>& boxes);
 
     // The window the record describes, restored exactly as recorded.
     static ExpectedWindow AsRecorded(const ExpectedRecord& record);
@@ -90,7 +89,9 @@ protected:
     // Waits until the shell shows this many windows (a late window of a slow shell).
     void WaitForWindowCount(size_t count);
 
-    static ExpectedBox Question(int press) { return {restore_text::kQuestionCaption, restore_text::kQuestion, true, press}; }
+    static ExpectedBox Question(int press) {
+        return {restore_text::kQuestionCaption, restore_text::kQuestion, true, press, IDNO, {IDYES, IDNO, IDCANCEL}};
+    }
     static ExpectedBox Done() { return {restore_text::kCaption, restore_text::kDone}; }
     static ExpectedBox Counted(const char* prefix, int count, std::string_view hint = {}) {
         return {restore_text::kCaption, prefix + std::to_string(count) + restore_text::kCountSuffix + std::string(hint)};

@@ -110,18 +110,6 @@ TEST_F(RestoreWindows, AShellSlowerThanTheTimeOutLosesTheWindowAndSuggestsALonge
 
 TEST_F(RestoreWindows, TimeOutZeroLooksOnceAndLosesAWindowThatIsNotThereYet) { RestoreAWindowThatComesLate(500, 0); }
 
-TEST_F(RestoreWindows, WithReportingOffNoBoxIsShownAtAll) {
-    const std::vector<ExpectedRecord> records{
-        Record(folder.PathOf("gone"), WindowKind::Folder, kLeft),
-        Record(MakeFolder("here"), WindowKind::Folder, kRight, SW_SHOWMAXIMIZED, 5),
-    };
-    StartWithList(records, {.reportResults = false});
-
-    Restore({});
-
-    ExpectDesktop({AsRecorded(records[1])});
-}
-
 // A browser window met while matching is counted, but that count has no box of its own: here a launch
 // brings no window up, the search passes the browser and finds a folder window that would not close.
 TEST_F(RestoreWindows, ABrowserWindowMetWhileMatchingShowsNoBox) {

@@ -31,8 +31,12 @@ protected:
     std::string list;
 };
 
-TEST_F(ShellFaultsOnRestore, AWindowListThatCannotBeCreatedOpensTheFolderButLosesItsWindow) {
-    ASSERT_TRUE(shell.SetFaults({.listCreationFails = true}));
+// The window list cannot be created, or the new window's entry cannot be fetched: the folder opens, but
+// its window is lost and stays where the shell put it.
+class ShellFaultsWhileMatching : public ShellFaultsOnRestore, public ::testing::WithParamInterface<standin::Faults> {};
+
+TEST_P(ShellFaultsWhileMatching, OpenTheFolderButLoseItsWindow) {
+    ASSERT_TRUE(shell.SetFaults(GetParam()));
     StartWithAlpha();
     Restore({Lost(1)});
     WaitForWindowCount(1);
@@ -40,19 +44,19 @@ TEST_F(ShellFaultsOnRestore, AWindowListThatCannotBeCreatedOpensTheFolderButLose
     ExpectListUntouched();
 }
 
-TEST_F(ShellFaultsOnRestore, TheNewWindowsEntryFailingLosesItsWindow) {
-    ASSERT_TRUE(shell.SetFaults({.failingItems = {0}}));
-    StartWithAlpha();
-    Restore({Lost(1)});
-    ExpectDesktop({{alpha.path, WindowKind::Folder, ShellPlace(0), SW_SHOWMINIMIZED, false, 1}});
-    ExpectListUntouched();
-}
+INSTANTIATE_TEST_SUITE_P(Faults, ShellFaultsWhileMatching,
+                         ::testing::Values(standin::Faults{.listCreationFails = true}, standin::Faults{.failingItems = {0}}),
+                         [](const auto& info) { return info.index == 0 ? "ListNotCreated" : "NewEntryFails"; });
 
 // Adding to the open windows: the window that shows alpha's folder vanishes before the check can see it,
 // so the record is not taken as open and alpha is opened anew.
 TEST_F(ShellFaultsOnRestore, AnOpenWindowClosingBeforeTheCheckSeesItIsOpenedAgain) {
     const HWND open = OpenWindow(Record(alpha.path, WindowKind::Folder, kRight));
-    StartWithAlpha();
+    // The count the wait looks for never comes (the vanished window is made up for by the new one): the
+    // window is found once the time-out has passed, which must outlast a launch on a busy machine and end
+    // well within the driver's patience.
+    StartWithList({alpha}, {.timeoutMs = 3000});
+    list = *folder.Read("lists1.txt");
     ASSERT_TRUE(shell.SetFaults({.vanishAfterNextCount = open}));
     Restore({Question(IDNO), Done()});
     ExpectDesktop({AsRecorded(alpha)});

@@ -1,6 +1,6 @@
 // The list preview: choosing a list number shows that list's title in edit 1004 and the caption, and its
-// windows two lines each in edit 1003; a number without a list file clears them. Damaged or locked list
-// files never stop the program.
+// windows two lines each in edit 1003; a number without a list file clears them; a locked list file never
+// stops the program. Damaged files, and the preview at start-up: bad_input_list_files_test.cpp.
 #include "driver/pavorin_driver.h"
 
 namespace e2e {
@@ -69,20 +69,6 @@ TEST_F(ListPreview, ANumberWithoutAFileClearsTitleCaptionAndBothListings) {
     EXPECT_EQ(Control(id::kTaskbarListing).Text(), "");
 }
 
-TEST_F(ListPreview, TheSavedListNumberIsPreviewedAtStartUp) {
-    folder.Write("Pavorin.ini", "-1\t7 2 1 0 0 1 0 1 1 0 500");
-    WriteList("7", kTwoWindows);
-    StartPavorin();
-    ASSERT_EQ(NumberBox().Text(), "7");
-    ExpectShown("my desk", kTwoWindowsListing);
-}
-
-TEST_F(ListPreview, AListOfNoWindowsShowsItsTitleAndAnEmptyListing) {
-    WriteList("0", "nothing open\r\n0\r\n");
-    StartPavorin();
-    ExpectShown("nothing open", "");
-}
-
 TEST_F(ListPreview, LeadingZerosNameTheirOwnFile) {
     WriteList("007", "with zeros\r\n0\r\n");
     StartPavorin();
@@ -107,36 +93,6 @@ TEST_F(ListPreview, AListHeldOpenByAnotherProgramShowsNothingAndTheProgramGoesOn
     NumberBox().TypeOver("3");
     NumberBox().TypeOver("2");
     ExpectShown("my desk", kTwoWindowsListing);
-}
-
-TEST_F(ListPreview, AListEndingBeforeItsCountShowsItsCompleteWindows) {
-    WriteList("2", "cut short\r\n3\r\nC:\\Work\r\n100:80:900:680:0:1:\r\n16\r\n4:0\r\nD:\\Half\r\n1:2:");
-    StartPavorin();
-    NumberBox().TypeOver("2");
-    ExpectShown("cut short", "C:\\Work\r\n100:80:900:680:0:1: 16 4 0\r\n");
-    ExpectRunningWithoutMessages();
-}
-
-TEST_F(ListPreview, AnAbsurdWindowCountIsBoundedByTheFile) {
-    WriteList("2", "huge\r\n2147483647\r\nC:\\Work\r\n100:80:900:680:0:1:\r\n16\r\n4:0\r\n");
-    StartPavorin();
-    NumberBox().TypeOver("2");
-    ExpectShown("huge", "C:\\Work\r\n100:80:900:680:0:1: 16 4 0\r\n");
-    ExpectRunningWithoutMessages();
-}
-
-TEST_F(ListPreview, EmptyAndDamagedFilesShowWhatTheyHold) {
-    folder.Write("lists1.txt", "");
-    folder.Write("lists2.txt", "\xFF");
-    WriteList("3", "no view separator\r\n1\r\nC:\\A\r\n1:2\r\nx\r\n4\r\n");
-    StartPavorin();
-    NumberBox().TypeOver("1");
-    ExpectShown("", "");
-    NumberBox().TypeOver("2");
-    ExpectShown("", "");
-    NumberBox().TypeOver("3");
-    ExpectShown("no view separator", "C:\\A\r\n1:2 x 4 \r\n");
-    ExpectRunningWithoutMessages();
 }
 
 }  // namespace

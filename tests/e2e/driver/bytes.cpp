@@ -27,39 +27,11 @@ std::string EscapeByte(unsigned char byte) {
     return text;
 }
 
-// Escaped window [begin, end) of bytes, with the column at which `mark` starts in the result.
-struct Excerpt {
-    std::string text;
-    size_t markColumn = 0;
-};
-
-Excerpt ExcerptAround(std::string_view bytes, size_t mark) {
+// The escaped bytes from `kContext` before `mark` to as many after it.
+std::string ExcerptAround(std::string_view bytes, size_t mark) {
     const size_t begin = mark > kContext ? mark - kContext : 0;
-    const size_t end = std::min(bytes.size(), mark + kContext);
-    Excerpt excerpt;
-    excerpt.text = begin > 0 ? "..." : "";
-    excerpt.text += '"';
-    for (size_t i = begin; i < end; ++i) {
-        if (i == mark) excerpt.markColumn = excerpt.text.size();
-        excerpt.text += EscapeByte(static_cast<unsigned char>(bytes[i]));
-    }
-    if (mark >= end) excerpt.markColumn = excerpt.text.size();
-    excerpt.text += '"';
-    if (end < bytes.size()) excerpt.text += "...";
-    return excerpt;
-}
-
-bool IsUtf16File(std::string_view bytes) {
-    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-           static_cast<unsigned char>(bytes[1]) == 0xFE;
-}
-
-std::string Utf16AsText(std::string_view bytes) {
-    std::wstring wide;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        wide += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
-                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return EscapeText(Utf8(wide));
+    return (begin > 0 ? "..." : "") + EscapeBytes(bytes.substr(begin, 2 * kContext)) +
+           (begin + 2 * kContext < bytes.size() ? "..." : "");
 }
 
 }  // namespace
@@ -83,28 +55,16 @@ std::string EscapeText(std::string_view utf8) {
     if (actual == expected) return ::testing::AssertionSuccess();
     const auto mismatch = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
     const auto offset = static_cast<size_t>(mismatch.first - actual.begin());
-    const Excerpt got = ExcerptAround(actual, offset);
-    const Excerpt want = ExcerptAround(expected, offset);
-    auto result = ::testing::AssertionFailure();
-    result << "the bytes differ first at offset " << offset << " (actual " << actual.size() << " bytes, expected "
-           << expected.size() << ")\n"
-           << "  actual:   " << got.text << "\n"
-           << "  expected: " << want.text << "\n"
-           << "            " << std::string(std::max(got.markColumn, want.markColumn), ' ') << "^";
-    if (IsUtf16File(actual) && IsUtf16File(expected))
-        result << "\n  as UTF-16 text:\n    actual:   \"" << Utf16AsText(actual) << "\"\n    expected: \""
-               << Utf16AsText(expected) << "\"";
-    return result;
+    return ::testing::AssertionFailure() << "the bytes differ first at offset " << offset << " (actual " << actual.size()
+                                         << " bytes, expected " << expected.size() << ")\n  actual:   \""
+                                         << ExcerptAround(actual, offset) << "\"\n  expected: \""
+                                         << ExcerptAround(expected, offset) << '"';
 }
 
 ::testing::AssertionResult FileHolds(const TestFolder& folder, std::string_view name, std::string_view expected) {
     const std::optional<std::string> actual = folder.Read(name);
-    if (!actual) {
-        auto missing = ::testing::AssertionFailure();
-        missing << std::string(name) << " does not exist; expected \"" << EscapeBytes(expected) << "\"";
-        if (IsUtf16File(expected)) missing << "\n  as UTF-16 text: \"" << Utf16AsText(expected) << "\"";
-        return missing;
-    }
+    if (!actual)
+        return ::testing::AssertionFailure() << name << " does not exist; expected \"" << EscapeBytes(expected) << "\"";
     auto result = SameBytes(*actual, expected);
     if (!result) return ::testing::AssertionFailure() << std::string(name) << ": " << result.message();
     return result;

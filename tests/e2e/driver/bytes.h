@@ -1,7 +1,7 @@
 #pragma once
 // Byte-exact comparison of files with a failure message a person can read: both sides escaped
 // (\t, \r, \n, \0, \xNN), the first differing offset marked, long files cut to the neighbourhood of the
-// difference, and UTF-16 files (byte order mark FF FE) also shown as text.
+// difference.
 #include <gtest/gtest.h>
 
 #include <string>

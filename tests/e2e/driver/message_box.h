@@ -1,9 +1,8 @@
 #pragma once
 // A message box the program shows (a top-level "#32770" window of its process), read and answered
 // from the test. Under Wine a box shows: owner, caption, text, its buttons (id and text, left to right),
-// the default button, and whether it carries an icon. MB_SYSTEMMODAL and the exact icon kind leave no
-// trace in the window itself; the icon's kind is recognised by its pixels on the screen. Unit tests with the
-// message-box hook check the flags exactly.
+// the default button, and whether it carries an icon (MB_SYSTEMMODAL and the icon's kind leave no trace
+// in the window itself).
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,11 +11,6 @@
 #include "driver/window.h"
 
 namespace e2e {
-
-// The system icons a message box can carry (MB_ICONWARNING, MB_ICONERROR, MB_ICONQUESTION,
-// MB_ICONINFORMATION), told apart by their pixels on the screen.
-enum class BoxIcon { kNone, kWarning, kError, kQuestion, kInformation, kUnrecognised };
-void PrintTo(BoxIcon icon, std::ostream* out);
 
 class MessageBoxWindow {
 public:
@@ -30,7 +24,6 @@ public:
     std::vector<std::string> ButtonTexts() const;
     int DefaultButton() const;  // the id of the BS_DEFPUSHBUTTON button, 0 when none
     bool HasIcon() const;
-    BoxIcon Icon() const;  // compares the drawn icon with the system's own; waits briefly for the drawing
 
     // Clicks the button (posted BM_CLICK) and waits until the box has gone.
     void Press(int buttonId) const;

@@ -1,6 +1,5 @@
 #include "driver/pavorin_process.h"
 
-#include "driver/process_state.h"
 #include "driver/text.h"
 
 #ifndef PAVORIN_EXE_PATH
@@ -53,10 +52,9 @@ std::wstring PavorinExePath() {
     return AsWindowsPath(Wide(PAVORIN_EXE_PATH));
 }
 
-Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& options) {
-    const std::wstring& exe = options.exe;
+Pavorin::Pavorin(const std::wstring& currentDirectory, Duration patience) {
+    const std::wstring exe = PavorinExePath();
     std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!options.arguments.empty()) commandLine += L" " + options.arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
@@ -85,7 +83,7 @@ Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& optio
         }
         if (hidden && boxShown) mainWindow_ = hidden;
         return static_cast<bool>(mainWindow_);
-    }, options.patience);
+    }, patience);
 }
 
 Pavorin::~Pavorin() { Terminate(); }

@@ -34,7 +34,7 @@ class Pavorin {
 public:
     // Starts the program with `currentDirectory` and waits until its main window (class NORMAL0) is up,
     // or a message box it shows while starting. Raises DriverError when it ends or hangs instead.
-    explicit Pavorin(const std::wstring& currentDirectory, const StartOptions& options = {});
+    explicit Pavorin(const std::wstring& currentDirectory, Duration patience = kPatience);
     ~Pavorin();
     Pavorin(const Pavorin&) = delete;
     Pavorin& operator=(const Pavorin&) = delete;

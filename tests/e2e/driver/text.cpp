@@ -5,6 +5,8 @@
 #include <climits>
 #include <cstdio>
 
+#include "win32/unique_handle.h"
+
 namespace e2e {
 
 std::string Utf8(std::wstring_view wide) {
@@ -39,11 +41,17 @@ std::string DescribeExitCode(uint32_t code) {
         case 0xC00000FD: return described + " (stack overflow)";
         case 0xC0000374: return described + " (heap corruption)";
         case 0xC0000409: return described + " (stack buffer overrun / fail-fast)";
-        case 0xC000001D: return described + " (illegal instruction)";
-        case 0xC0000094: return described + " (integer division by zero)";
-        case 0x80000003: return described + " (breakpoint)";
         default: return described;
     }
+}
+
+std::string DescribeProcess(uint32_t processId) {
+    std::string described = "process " + std::to_string(processId);
+    const win32::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    DWORD code = 0;
+    if (process && GetExitCodeProcess(process.get(), &code) && code != STILL_ACTIVE)
+        described += ", ended with " + DescribeExitCode(code);
+    return described;
 }
 
 }  // namespace e2e

@@ -16,4 +16,7 @@ std::string Hex(uint32_t value);
 // An exit code in words: "0", "0xC0000005 (access violation)".
 std::string DescribeExitCode(uint32_t code);
 
+// "process 42" while it runs, "process 42, ended with 0xC0000005 (access violation)" after.
+std::string DescribeProcess(uint32_t processId);
+
 }  // namespace e2e

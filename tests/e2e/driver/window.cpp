@@ -4,7 +4,6 @@
 
 #include <atomic>
 
-#include "driver/process_state.h"
 #include "driver/text.h"
 #include "driver/wait.h"
 
@@ -86,8 +85,6 @@ DWORD Window::ExStyle() const { return static_cast<DWORD>(GetWindowLongW(handle_
 bool Window::IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
 bool Window::IsVisible() const { return IsWindowVisible(handle_) != FALSE; }
 
-int Window::CheckState() const { return static_cast<int>(Send(BM_GETCHECK)); }
-
 bool Window::HasFocus() const {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
@@ -110,13 +107,6 @@ std::vector<std::string> Window::ComboItems() const {
     return items;
 }
 
-Box Window::ComboDroppedBox() const {
-    RECT rect = {};
-    Send(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
-    MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&rect), 2);
-    return BoxFromRect(rect);
-}
-
 Box Window::ScreenBox() const {
     RECT rect = {};
     GetWindowRect(handle_, &rect);
@@ -127,12 +117,6 @@ Box Window::PlaceInParent() const {
     RECT rect = {};
     GetWindowRect(handle_, &rect);
     if (const Window parent = Parent()) MapWindowPoints(nullptr, parent.handle(), reinterpret_cast<POINT*>(&rect), 2);
-    return BoxFromRect(rect);
-}
-
-Box Window::ClientBox() const {
-    RECT rect = {};
-    GetClientRect(handle_, &rect);
     return BoxFromRect(rect);
 }
 
@@ -166,12 +150,6 @@ void Window::Type(std::string_view utf8) const {
     SettleThread(threadId);
 }
 
-void Window::SelectAllText() const {
-    const DWORD threadId = ThreadId();
-    Post(EM_SETSEL, 0, -1);
-    SettleThread(threadId);
-}
-
 void Window::TypeOver(std::string_view utf8) const {
     Post(EM_SETSEL, 0, -1);
     Type(utf8);
@@ -198,14 +176,17 @@ void Window::PressKey(UINT virtualKey) const {
     SettleThread(threadId);
 }
 
+// The upper and the lower arrow of an up-down control.
 void Window::StepUp() const {
-    const Box client = ClientBox();
-    ClickAt(client.width / 2, client.height / 4);
+    RECT client = {};
+    GetClientRect(handle_, &client);
+    ClickAt(client.right / 2, client.bottom / 4);
 }
 
 void Window::StepDown() const {
-    const Box client = ClientBox();
-    ClickAt(client.width / 2, client.height * 3 / 4);
+    RECT client = {};
+    GetClientRect(handle_, &client);
+    ClickAt(client.right / 2, client.bottom * 3 / 4);
 }
 
 void Window::PostClose() const { Post(WM_CLOSE); }
@@ -263,7 +244,6 @@ Window MarkerEditOf(DWORD threadId) {
 }
 
 std::atomic<unsigned> markerCount{0};
-
 
 BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM param) {
     *reinterpret_cast<HWND*>(param) = window;

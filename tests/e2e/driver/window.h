@@ -54,19 +54,16 @@ public:
     DWORD ExStyle() const;
     bool IsEnabled() const;
     bool IsVisible() const;
-    int CheckState() const;  // BM_GETCHECK: 0 clear, 1 set, 2 indeterminate
-    bool IsChecked() const { return CheckState() == BST_CHECKED; }
+    bool IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
     bool HasFocus() const;  // the keyboard focus of its thread (GetGUIThreadInfo)
 
     // Combo boxes.
     int ComboSelection() const;  // CB_GETCURSEL: -1 without a selection
     std::vector<std::string> ComboItems() const;
-    Box ComboDroppedBox() const;  // the dropped-down rectangle, in the parent's client coordinates
 
     // Geometry.
     Box ScreenBox() const;    // GetWindowRect
     Box PlaceInParent() const;  // the window rectangle in the parent's client coordinates
-    Box ClientBox() const;    // GetClientRect (x and y are 0)
 
     // Actions. Each posts its messages; those marked "settles" then wait until the program handled them.
     void PostClick() const;  // BM_CLICK, returns at once (for a click that blocks in a long command)
@@ -75,7 +72,6 @@ public:
     void SetChecked(bool checked) const;  // clicks when needed and waits for the new state
     void ClickAt(int x, int y) const;  // left button down and up at a client point, settles
     void Type(std::string_view utf8) const;  // one WM_CHAR per UTF-16 unit ("\b" is Backspace), settles
-    void SelectAllText() const;  // EM_SETSEL 0, -1, settles
     void TypeOver(std::string_view utf8) const;  // select all, then type: what a user does to replace
     void SetText(std::string_view utf8) const;  // WM_SETTEXT, sent (prefer Type: a crash is only seen when posted)
     void SelectComboItem(int index) const;  // as the keyboard would (Home, then Down), settles

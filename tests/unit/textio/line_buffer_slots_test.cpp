@@ -73,30 +73,6 @@ TEST(LineBufferSlots, APlacementLineThatDoesNotFitLeavesThePiecesThatDid) {
     EXPECT_EQ(slots.AddInfoLine(0, placement).result, 20);
 }
 
-TEST(LineBufferSlots, MisuseOfACreatedOrMissingSlotAnswersItsCode) {
-    LineBufferSlots slots;
-    ASSERT_EQ(slots.Create(0, 10).result, 1);
-    slots.AddLine(0, u"keep");
-    ExpectOutcome(slots.Create(0, 50), -2, BufferFault::kAlreadyCreated, false);
-    EXPECT_EQ(slots.Text(0), u"keep\r\n") << "the first buffer is untouched";
-    const char16_t* text = nullptr;
-    ExpectOutcome(slots.WriteBuffer(0, &text), 11, BufferFault::kNone, false);
-
-    ExpectOutcome(slots.AddLine(2, u"x"), 0, BufferFault::kCreateFirst, false);
-    ExpectOutcome(slots.AddInfoLine(2, {}), 0, BufferFault::kCreateFirst, false);
-    ExpectOutcome(slots.JoinWithSep(2, u"x", u' '), 0, BufferFault::kCreateFirst, true);
-    ExpectOutcome(slots.CheckWritable(2), -3, BufferFault::kCreateFirst, false);
-    ExpectOutcome(slots.Delete(2), -3, BufferFault::kNotCreated, false);
-    const char16_t* untouched = u"sentinel";
-    ExpectOutcome(slots.WriteBuffer(2, &untouched), 0, BufferFault::kNoBuffer, true);
-    EXPECT_EQ(std::u16string(untouched), u"sentinel");
-
-    ExpectOutcome(slots.CheckWritable(0), 1, BufferFault::kNone, false);
-    ExpectOutcome(slots.Delete(0), 1, BufferFault::kNone, false);
-    ExpectOutcome(slots.Delete(0), -3, BufferFault::kNotCreated, false);
-    ExpectOutcome(slots.Create(0, 3), 1, BufferFault::kNone, false);  // a deleted slot can be created again
-}
-
 TEST(LineBufferSlots, AnIndexOutsideTheTableIsFatalEverywhere) {
     for (uint16_t index : {uint16_t{5}, uint16_t{65535}}) {
         LineBufferSlots slots;
@@ -109,23 +85,6 @@ TEST(LineBufferSlots, AnIndexOutsideTheTableIsFatalEverywhere) {
         ExpectOutcome(slots.CheckWritable(index), 0, BufferFault::kBadIndex, true);
         ExpectOutcome(slots.Delete(index), 0, BufferFault::kBadIndex, true);
     }
-}
-
-TEST(LineBufferSlots, ANegativeSizeGivesABufferThatTakesNothing) {
-    LineBufferSlots slots;
-    ASSERT_EQ(slots.Create(4, -7).result, 1);
-    const char16_t* text = nullptr;
-    EXPECT_EQ(slots.WriteBuffer(4, &text).result, 1);
-    EXPECT_EQ(slots.AddLine(4, u"").fault, BufferFault::kSizeExceeded);
-    EXPECT_EQ(slots.JoinWithSep(4, u"", u' ').fault, BufferFault::kSizeExceeded);
-}
-
-TEST(LineBufferSlots, AHugeSizeIsOnlyALimitNotAnAllocation) {
-    LineBufferSlots slots;
-    ASSERT_EQ(slots.Create(0, INT32_MAX).result, 1);
-    EXPECT_EQ(slots.AddLine(0, u"abc").result, 5);
-    const char16_t* text = nullptr;
-    EXPECT_EQ(slots.WriteBuffer(0, &text).result, INT32_MAX);
 }
 
 TEST(LineBufferSlots, ReleaseAllDeletesEverySlot) {

@@ -55,16 +55,6 @@ TEST(LineInputSlots, AnEmptyLineReadsAsLengthZero) {
     EXPECT_EQ(ReadLine(slots, 0, out).result, -1);
 }
 
-TEST(LineInputSlots, OpeningAnOpenSlotKeepsItsFileAndPosition) {
-    LineInputSlots slots;
-    slots.Attach(1, FileUnitsFromBytes(ListFileBytes(u"first\r\nsecond\r\n")));
-    std::u16string out;
-    ReadLine(slots, 1, out);
-    EXPECT_EQ(slots.Attach(1, FileUnitsFromBytes(ListFileBytes(u"other\r\n"))), -5);
-    ReadLine(slots, 1, out);
-    EXPECT_EQ(out, u"second");
-}
-
 TEST(LineInputSlots, ReadingAClosedSlotOrABadIndexIsAFault) {
     LineInputSlots slots;
     std::u16string out = u"untouched";
@@ -89,12 +79,4 @@ TEST(LineInputSlots, ClosingAnswersWhetherTheSlotWasOpen) {
     const InputOutcome again = slots.Close(4);
     EXPECT_EQ(again.result, -1);
     EXPECT_EQ(again.fault, InputFault::kNone);
-}
-
-TEST(LineInputSlots, ReleaseAllClosesEverySlot) {
-    LineInputSlots slots;
-    slots.Attach(0, FileUnitsFromBytes(ListFileBytes(u"x")));
-    slots.Attach(3, FileUnitsFromBytes(ListFileBytes(u"y")));
-    slots.ReleaseAll();
-    for (int16_t index = 0; index < LineInputSlots::kSlotCount; ++index) EXPECT_FALSE(slots.IsOpen(index));
 }

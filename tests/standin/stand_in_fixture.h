@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control/standin_control.h"
-#include "shell_client.h"
+#include "client/shell_client.h"
 
 namespace standin::testing {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/shell_client.h"
+#include "client/shell_client.h"
 
 namespace {
 
