@@ -30,7 +30,7 @@ protected:
             const MessageBoxWindow box = run_->WaitForMessageBox();
             EXPECT_EQ(box.Caption(), expected.caption) << Utf8(arguments);
             EXPECT_EQ(box.Text(), expected.text) << Utf8(arguments);
-            EXPECT_EQ(box.Icon(), expected.icon ? BoxIcon::kWarning : BoxIcon::kNone) << box.Describe();
+            EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
             for (const Window& window : run_->TopLevelWindows())
                 EXPECT_EQ(window.ClassName(), "#32770") << Utf8(arguments) << " shows " << window.Describe();
             box.Press(IDOK);

@@ -52,9 +52,10 @@ std::wstring PavorinExePath() {
     return AsWindowsPath(Wide(PAVORIN_EXE_PATH));
 }
 
-Pavorin::Pavorin(const std::wstring& currentDirectory, Duration patience) {
+Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& options) {
     const std::wstring exe = PavorinExePath();
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!options.arguments.empty()) commandLine += L" " + options.arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
@@ -83,7 +84,7 @@ Pavorin::Pavorin(const std::wstring& currentDirectory, Duration patience) {
         }
         if (hidden && boxShown) mainWindow_ = hidden;
         return static_cast<bool>(mainWindow_);
-    }, patience);
+    }, options.patience);
 }
 
 Pavorin::~Pavorin() { Terminate(); }

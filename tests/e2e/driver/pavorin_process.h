@@ -20,11 +20,10 @@ namespace e2e {
 // Where Pavorin.exe is: the environment variable PAVORIN_EXE when set, else the path of the build.
 std::wstring PavorinExePath();
 
-// How to start: the program (Pavorin.exe unless a test of the driver says otherwise), its command line
-// after the program name, how long to wait for its main window, and whether to wait for one at all (a
-// run from the command line shows none: MainWindow() stays empty, boxes and the exit code tell).
+// How to start: the command line after the program name, how long to wait for the main window, and
+// whether to wait for one at all (a run from the command line shows none: MainWindow() stays empty, boxes
+// and the exit code tell).
 struct StartOptions {
-    std::wstring exe = PavorinExePath();
     std::wstring arguments;
     Duration patience = kPatience;
     bool untilMainWindow = true;
@@ -34,7 +33,7 @@ class Pavorin {
 public:
     // Starts the program with `currentDirectory` and waits until its main window (class NORMAL0) is up,
     // or a message box it shows while starting. Raises DriverError when it ends or hangs instead.
-    explicit Pavorin(const std::wstring& currentDirectory, Duration patience = kPatience);
+    explicit Pavorin(const std::wstring& currentDirectory, const StartOptions& options = {});
     ~Pavorin();
     Pavorin(const Pavorin&) = delete;
     Pavorin& operator=(const Pavorin&) = delete;
