@@ -2,13 +2,13 @@
 
 #include "app/control_ids.h"
 #include "app/main_window_controls.h"
+#include "app/restore_session.h"
 #include "app/settings_file.h"
 #include "app/ui_resources.h"
 #include "app/window_classes.h"
 #include "capture/capture_command.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/version_dialog.h"
-#include "restore/restore_command.h"
 #include "textio/list_preview.h"
 #include "win32/unique_handle.h"
 
@@ -43,7 +43,7 @@ struct CommandRoute {
 
 constexpr CommandRoute kCommandRoutes[] = {
     {control::kCaptureButton, BN_CLICKED, CaptureWindows},
-    {control::kRestoreButton, BN_CLICKED, RestoreWindows},
+    {control::kRestoreButton, BN_CLICKED, OnRestoreButton},
     {control::kListTitle, EN_SETFOCUS, EnableTitleBox},
     {control::kListTitle, EN_KILLFOCUS, DisableTitleBox},
     {control::kListNumber, EN_CHANGE, ShowListPreview},
@@ -65,12 +65,24 @@ void OnCreate(HWND window) {
     FillComboBoxes(window, settings.overwriteMode, settings.showStateMode);
 }
 
+// During a restore only its stop gets through: a message posted straight to a disabled control still
+// arrives here, and nothing may start inside the restore.
 void OnCommand(WPARAM wParam) {
     const int controlId = LOWORD(wParam);
     const WORD notification = HIWORD(wParam);
+    if (RestoreRunning() && (controlId != control::kRestoreButton || notification != BN_CLICKED)) return;
     for (const CommandRoute& route : kCommandRoutes) {
         if (route.controlId == controlId && route.notification == notification) route.action();
     }
+}
+
+// A close during a restore waits for the restore to stop.
+void OnClose(HWND window) {
+    if (RestoreRunning()) {
+        CloseAfterRestore();
+        return;
+    }
+    DestroyWindow(window);
 }
 
 void OnDestroy() {
@@ -89,7 +101,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_CREATE: OnCreate(window); return 0;
         case WM_COMMAND: OnCommand(wParam); return 0;
-        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_CLOSE: OnClose(window); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
         case WM_NCDESTROY: OnFinalDestroy(); break;
         default: break;

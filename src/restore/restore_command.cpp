@@ -3,17 +3,20 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "app/ui_resources.h"
+#include "convert/number_text.h"
 #include "restore/dummy_folder.h"
 #include "restore/folder_windows.h"
 #include "restore/open_and_place.h"
 #include "restore/open_window_pool.h"
 #include "restore/restore_decisions.h"
+#include "restore/restore_progress.h"
 #include "restore/restore_state.h"
 #include "restore/restore_texts.h"
 #include "textio/list_file.h"
@@ -63,11 +66,23 @@ std::vector<bool> FindAlreadyOpen(const RestoreState& state, const std::vector<W
     return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareLogically);
 }
 
-RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
+struct RestoreOutcome {
+    RestoreCounters counters;
+    int32_t unhandled = 0;  // records left when the loop was stopped
+};
+
+// Stopped only between records, never after the last one: a stop then changes nothing.
+bool StopsAfter(RestoreState& state, size_t handled, size_t total) {
+    return handled < total && (state.quitMet || state.progress->StopRequested());
+}
+
+RestoreOutcome RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal, RestoreProgress& progress) {
     const win32::ComApartment apartment;
     RestoreState state;
     state.options = Options();
+    state.progress = &progress;
     state.shellWindows = capture::ShellWindowList::Open();
+    state.windowEvents = std::make_unique<ShellWindowEvents>(state.shellWindows.Get());
     state.knownWindowCount = static_cast<int32_t>(state.shellWindows.Count());
 
     const std::vector<bool> alreadyOpen =
@@ -77,18 +92,40 @@ RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposa
     state.exploreVerb = AnsiToWide("explore");
     if (state.options.duplicatePathMode) state.dummyFolderPath = PrepareDummyFolderW();
 
+    const auto total = static_cast<int32_t>(records.size());
+    RestoreOutcome outcome;
+    progress.RecordLoopStarted(total);
     for (size_t i = 0; i < records.size(); ++i) {
         if (alreadyOpen[i]) {
             ++state.counters.alreadyOpen;
         } else {
             OpenAndPlaceRecord(state, records[i]);
         }
+        progress.RecordsHandled(static_cast<int32_t>(i + 1), total);
+        if (StopsAfter(state, i + 1, records.size())) {
+            outcome.unhandled = total - static_cast<int32_t>(i + 1);
+            break;
+        }
     }
-    return state.counters;
+    outcome.counters = state.counters;
+    return outcome;
 }
 
-void Report(const RestoreCounters& counters) {
-    if (!ReportsResults()) return;
+void ShowStopped(int32_t unhandled) {
+    std::wstring text = L"中止しました\n残りの";
+    text += win32::AnsiToWideText(NumberToText(unhandled));
+    text += L"個のウィンドウは開いていません";
+    MessageBoxW(MainWindow(), text.c_str(), L"ウィンドウを反映", MB_OK);
+}
+
+// A stopped restore says so first, then counts only what it handled: it is not "done".
+void Report(const RestoreOutcome& outcome, RestoreProgress& progress) {
+    if (!ReportsResults() || !progress.ReportWanted()) return;
+    const RestoreCounters& counters = outcome.counters;
+    if (outcome.unhandled > 0) {
+        ShowStopped(outcome.unhandled);
+        if (!AnyCounted(counters)) return;
+    }
     for (const std::string& message : RestoreReportMessages(counters, restore_text::kReportTexts)) {
         win32::ShowMessageBox(MainWindow(), message, restore_text::kCommandCaption, MB_OK);
     }
@@ -102,7 +139,7 @@ int CompareLogically(const char16_t* left, const char16_t* right) {
 
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command
 // while every open window is still there.
-void RestoreWindows() {
+void RestoreWindows(RestoreProgress& progress) {
     std::string listPath;
     if (LocateListFile(listPath) == -1) {
         if (ReportsResults()) ShowFileError(restore_text::kNoListFile);
@@ -119,5 +156,10 @@ void RestoreWindows() {
     if (disposal == Disposal::kReplace) CloseFolderWindows();
 
     SetControlTextW(control::kListTitle, win32::AsWide(list.contents.title));
-    Report(RestoreRecords(ToWindowRecords(list.contents), disposal));
+    Report(RestoreRecords(ToWindowRecords(list.contents), disposal, progress), progress);
+}
+
+void RestoreWindows() {
+    RestoreProgress unattended;
+    RestoreWindows(unattended);
 }

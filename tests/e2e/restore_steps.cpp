@@ -107,8 +107,12 @@ void RestoreScenario::StartWithList(const std::vector<ExpectedRecord>& records, 
 
 void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& boxes) {
     Control(button).PostClick();
+    AnswerBoxes(boxes);
+}
+
+void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) {
     for (const ExpectedBox& expected : boxes) {
-        const MessageBoxWindow box = app().WaitForMessageBox();
+        const MessageBoxWindow box = app().WaitForMessageBox(30s);
         EXPECT_EQ(box.Caption(), expected.caption);
         EXPECT_EQ(box.Text(), expected.text);
         EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
@@ -117,6 +121,10 @@ void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& box
         }
         box.Press(expected.press);
     }
+    // The program answers during a restore: once it has taken the click, the command has ended only
+    // when the controls it disabled are back.
+    app().Settle();
+    WaitFor("the end of the command", [&] { return Control(id::kCaptureButton).IsEnabled(); }, 60s);
     app().Settle();
     for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
 }

@@ -4,6 +4,8 @@
 //   standin_ctl open KIND PATH-OR-URL [LEFT TOP RIGHT BOTTOM [SHOWCMD [VIEWMODE]]]
 //                                               KIND: folder, explorer, browser, app
 //   standin_ctl delay MS                        the folder launch delay
+//   standin_ctl events offer|refuse|silent      DShellWindowsEvents: fired, Advise refused, or never fired
+//                                               (replaces every other fault)
 //   standin_ctl demo                            start with three folder windows of both classes
 //   standin_ctl dump                            one line per window
 #include <windows.h>
@@ -78,6 +80,14 @@ int Demo() {
     return 0;
 }
 
+int Events(const std::wstring& mode) {
+    standin::Faults faults;
+    faults.refuseEvents = mode == L"refuse";
+    faults.silentEvents = mode == L"silent";
+    if (!faults.refuseEvents && !faults.silentEvents && mode != L"offer") return 2;
+    return standin::Shell::Attach().SetFaults(faults) ? 0 : 1;
+}
+
 int Start() {
     standin::Shell shell;
     shell.KeepRunning();
@@ -104,6 +114,7 @@ int Run(const Arguments& args) {
     if (command == L"delay" && args.size() == 2) {
         return standin::Shell::Attach().SetLaunchDelay(std::stoul(args[1])) ? 0 : 1;
     }
+    if (command == L"events" && args.size() == 2) return Events(args[1]);
     if (command == L"demo") return Demo();
     if (command == L"dump") return Dump();
     return 2;
@@ -118,6 +129,6 @@ int main() {
     const Arguments args(raw + 1, raw + count);
     LocalFree(raw);
     const int result = Run(args);
-    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|demo|dump (see the source)");
+    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|events|demo|dump (see the source)");
     return result;
 }

@@ -51,6 +51,8 @@ wire::Faults ToWire(const Faults& faults) {
     out.noFolderViewCount = static_cast<uint32_t>(faults.noFolderView.size());
     for (uint32_t i = 0; i < out.noFolderViewCount; ++i) out.noFolderView[i] = wire::ToWire(faults.noFolderView[i]);
     out.vanishAfterNextCount = wire::ToWire(faults.vanishAfterNextCount);
+    out.refuseEvents = faults.refuseEvents;
+    out.silentEvents = faults.silentEvents;
     return out;
 }
 
@@ -154,6 +156,11 @@ ServerUsage Shell::Usage() {
     QueryPerformanceFrequency(&frequency);
     out.calls = usage->serverCalls;
     out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
+    const LONG64 delays = std::min<LONG64>(LONG64{usage->listingDelayCount}, static_cast<LONG64>(wire::kMaxHandles));
+    for (LONG64 i = 0; i < delays; ++i) {
+        out.listingDelaysMs.push_back(1e3 * static_cast<double>(usage->listingDelays[i]) /
+                                      static_cast<double>(frequency.QuadPart));
+    }
     return out;
 }
 
@@ -161,6 +168,8 @@ void Shell::ResetUsage() {
     if (wire::Usage* usage = wire::SharedUsage()) {
         InterlockedExchange64(&usage->serverCalls, 0);
         InterlockedExchange64(&usage->serverTicks, 0);
+        InterlockedExchange64(&usage->listedAt, 0);
+        InterlockedExchange64(&usage->listingDelayCount, 0);
     }
 }
 

@@ -66,6 +66,10 @@ struct Faults {
     bool noTaskbarChain = false;
     // The folder launcher starts (ShellExecuteW succeeds) but no window opens.
     bool launchesFail = false;
+    // The DShellWindowsEvents connection point refuses Advise: a client has to poll.
+    bool refuseEvents = false;
+    // Advise succeeds, but no WindowRegistered or WindowRevoked event is ever fired.
+    bool silentEvents = false;
 };
 
 // One window as the shell holds it, for assertions.
@@ -97,6 +101,8 @@ struct ProcessMemory {
 struct ServerUsage {
     long long calls = 0;
     double seconds = 0;  // spent waiting for the shell, the lock included
+    // For each window listed (at most kMaxListEntries): from its listing to the program's next call.
+    std::vector<double> listingDelaysMs;
 };
 
 // What the program holds, read inside its own process by the COM server (so only after the program's
