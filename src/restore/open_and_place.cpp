@@ -65,8 +65,8 @@ bool LaunchRecord(RestoreState& state, const std::wstring& target, const WindowR
     return true;
 }
 
-// With the shell's events the wait sleeps until a window registers; the slow poll beside them finds a
-// window whose event got lost.
+// With the shell's events the wait sleeps until the shell's list changes; the slow poll beside them
+// finds a window whose event got lost.
 constexpr uint32_t kSafetyPollMs = 100;
 
 // The shell's window count as last read; the run then expects one more window, grown or not.
@@ -77,7 +77,7 @@ long WaitForNewWindow(RestoreState& state) {
                                                                                        : nullptr;
     const auto rest = [&](uint32_t remainingMs) {
         if (!events) return pump.Rest(pacer.RestMs(remainingMs));
-        pump.Rest(std::min(kSafetyPollMs, remainingMs), [events] { return events->TakeRegistration(); });
+        pump.Rest(std::min(kSafetyPollMs, remainingMs), [events] { return events->TakeChange(); });
     };
     const WindowCountWait wait = WaitForWindowCount(
         state.knownWindowCount, state.options.timeoutMs,

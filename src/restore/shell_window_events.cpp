@@ -2,7 +2,8 @@
 
 #include <exdispid.h>
 
-// The sink's only state is the flag; its Invoke runs on the restoring thread, inside a wait.
+// The sink's only state is the flag; its Invoke runs on the restoring thread, inside a wait. Both events
+// mean "look again": the count decides what happened.
 class WindowEventSink : public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -28,11 +29,11 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                      UINT*) override {
-        if (dispid == DISPID_WINDOWREGISTERED) registered = true;
+        if (dispid == DISPID_WINDOWREGISTERED || dispid == DISPID_WINDOWREVOKED) changed = true;
         return S_OK;
     }
 
-    bool registered = false;
+    bool changed = false;
 
 private:
     virtual ~WindowEventSink() = default;
@@ -53,8 +54,8 @@ ShellWindowEvents::~ShellWindowEvents() {
     if (Connected()) point_->Unadvise(cookie_);
 }
 
-bool ShellWindowEvents::TakeRegistration() {
-    if (!sink_ || !sink_->registered) return false;
-    sink_->registered = false;
+bool ShellWindowEvents::TakeChange() {
+    if (!sink_ || !sink_->changed) return false;
+    sink_->changed = false;
     return true;
 }

@@ -18,8 +18,8 @@ public:
     ShellWindowEvents& operator=(const ShellWindowEvents&) = delete;
 
     bool Connected() const { return cookie_ != 0; }
-    // True when a window registered since the last call.
-    bool TakeRegistration();
+    // True when a window registered or was revoked since the last call.
+    bool TakeChange();
 
 private:
     Microsoft::WRL::ComPtr<IConnectionPoint> point_;
