@@ -71,10 +71,8 @@ struct RestoreOutcome {
     int32_t unhandled = 0;  // records left when the loop was stopped
 };
 
-// Stopped only between records, never after the last one: a stop then changes nothing.
-bool StopsAfter(RestoreState& state, size_t handled, size_t total) {
-    return handled < total && (state.quitMet || state.progress->StopRequested());
-}
+// Asked before each record: a stop met while the last record is in hand changes nothing.
+bool Stops(RestoreState& state) { return state.quitMet || state.progress->StopRequested(); }
 
 RestoreOutcome RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal, RestoreProgress& progress) {
     const win32::ComApartment apartment;
@@ -96,16 +94,16 @@ RestoreOutcome RestoreRecords(const std::vector<WindowRecord>& records, Disposal
     RestoreOutcome outcome;
     progress.RecordLoopStarted(total);
     for (size_t i = 0; i < records.size(); ++i) {
+        if (Stops(state)) {
+            outcome.unhandled = total - static_cast<int32_t>(i);
+            break;
+        }
         if (alreadyOpen[i]) {
             ++state.counters.alreadyOpen;
         } else {
             OpenAndPlaceRecord(state, records[i]);
         }
         progress.RecordsHandled(static_cast<int32_t>(i + 1), total);
-        if (StopsAfter(state, i + 1, records.size())) {
-            outcome.unhandled = total - static_cast<int32_t>(i + 1);
-            break;
-        }
     }
     outcome.counters = state.counters;
     return outcome;

@@ -13,7 +13,7 @@ public:
     virtual void RecordLoopStarted(int32_t /*total*/) {}
     // handled of total records are finished: already open, opened, or given up.
     virtual void RecordsHandled(int32_t /*handled*/, int32_t /*total*/) {}
-    // Asked after each record but the last: true stops the loop there.
+    // Asked before each record: true stops the loop there.
     virtual bool StopRequested() { return false; }
     // False when nobody is left to read the closing boxes (the program is closing).
     virtual bool ReportWanted() { return true; }

@@ -1,7 +1,8 @@
 // A hundred captures and a hundred restores in one run of the program leave what it holds where it was
 // after a short warm-up: its kernel handles, USER objects and GDI objects and its committed memory, and
 // the committed memory of the stand-in shell, which keeps whatever the program leaves behind in it (the
-// block a taskbar read allocates there, for one).
+// block a taskbar read allocates there, for one). The shell offers its window events, so every restore
+// connects to them: a connection left behind keeps a listener window in the program (a USER object).
 #include <iostream>
 
 #include "driver/process_resources.h"
