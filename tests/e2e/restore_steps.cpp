@@ -125,7 +125,6 @@ void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) {
     // when the controls it disabled are back.
     app().Settle();
     WaitFor("the end of the command", [&] { return Control(id::kCaptureButton).IsEnabled(); }, 60s);
-    app().Settle();
     for (const MessageBoxWindow& extra : app().MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
 }
 
