@@ -1,10 +1,13 @@
-// Restores of N = 1, 10 and 50 folders against the stand-in shell, for the program, whose wait for a new
-// window pauses about a millisecond between two reads of the shell's window count, and for the same
-// program built to poll without pausing:
+// Restores of N = 1, 10 and 50 folders against the stand-in shell, for three ways of waiting for a new
+// window: the program woken by the shell's DShellWindowsEvents (with a read every 100 ms beside them), the
+// program against a shell that refuses the events, which then pauses a few milliseconds between two
+// reads of the shell's window count, and the same program built to poll without pausing:
 // - with a fixed launch latency: the wall time each window costs beyond that latency, the same beyond a
 //   bare launch from the benchmark itself as well (what the shell alone needs to bring a window up; under
 //   Wine mostly the start of the folder launcher's process), and the processor time of the program per
-//   window;
+//   window; the delay from the moment the shell lists a new window to the program's next call into it
+//   (median and 95th percentile); the calls per window and the measured cost of one, and what is left of
+//   the wall time beyond the latency, the bare launch and those calls: the program's own overhead;
 // - with launches that bring no window up, so that every record waits its whole time-out, less the same
 //   restore with time-out 0: what the waits alone cost, as a share of one core for the program and for
 //   the processes that answer its reads (under Wine each read is a round trip through the Wine server to
@@ -33,6 +36,7 @@ constexpr int kFolderCounts[] = {1, 10, 50};
 struct Program {
     const char* name;
     std::wstring exe;
+    bool events;  // the shell offers its events (else it refuses them and the program polls)
 };
 
 // How the shell behaves and how long the program waits.
@@ -47,9 +51,12 @@ struct Measure {
     double cpuMs = 0;       // the program
     double shellCpuMs = 0;  // the stand-in shell and the Wine server, which carries every call between them
     double reads = 0;       // the program's calls into the shell: reads of the window count, almost all
+    double callMs = 0;      // the time the program spent in those calls
+    std::vector<double> listingDelaysMs;  // per window: from its listing to the program's next call
 
     Measure operator-(const Measure& other) const {
-        return {wallMs - other.wallMs, cpuMs - other.cpuMs, shellCpuMs - other.shellCpuMs, reads - other.reads};
+        return {wallMs - other.wallMs, cpuMs - other.cpuMs, shellCpuMs - other.shellCpuMs, reads - other.reads,
+                callMs - other.callMs, listingDelaysMs};
     }
 };
 
@@ -65,6 +72,7 @@ Measure RestoreOnce(const Program& program, int folderCount, const Setting& sett
     standin::Shell shell;
     standin::Faults faults;
     faults.launchesFail = setting.launchesFail;
+    faults.refuseEvents = !program.events;
     if (!shell.running() || !shell.SetLaunchDelay(setting.launchDelayMs) || !shell.SetFaults(faults))
         throw e2e::DriverError("no stand-in shell");
     e2e::TestFolder folder;
@@ -87,10 +95,12 @@ Measure RestoreOnce(const Program& program, int folderCount, const Setting& sett
     const auto shellSideCpu = [&] { return shellSide[0].CpuMs() + shellSide[1].CpuMs(); };
 
     standin::Shell::ResetUsage();
-    const Measure before{NowMs(), pavorin.CpuMs(), shellSideCpu(), 0};
+    const Measure before{NowMs(), pavorin.CpuMs(), shellSideCpu(), 0, 0, {}};
     app.Control(e2e::id::kRestoreButton).PostClick();
     const e2e::MessageBoxWindow report = app.WaitForMessageBox(std::chrono::minutes(2));
-    const Measure after{NowMs(), pavorin.CpuMs(), shellSideCpu(), static_cast<double>(standin::Shell::Usage().calls)};
+    const standin::ServerUsage usage = standin::Shell::Usage();
+    const Measure after{NowMs(),     pavorin.CpuMs(),       shellSideCpu(), static_cast<double>(usage.calls),
+                        1e3 * usage.seconds, usage.listingDelaysMs};
 
     const size_t windows = setting.launchesFail ? 0 : static_cast<size_t>(folderCount);
     if (shell.Dump().size() != windows) throw e2e::DriverError("the restore ended with " + report.Describe());
@@ -109,7 +119,15 @@ Measure Median(const Program& program, int folderCount, const Setting& setting) 
 }
 
 void Row(const std::string& onCase, const char* measure, double value, const char* unit) {
-    std::printf("restore\t%s\t%s\t%.1f\t%s\n", onCase.c_str(), measure, value, unit);
+    std::printf("restore\t%s\t%s\t%.2f\t%s\n", onCase.c_str(), measure, value, unit);
+}
+
+// The value below which the share of the values lies (nearest rank).
+double Percentile(std::vector<double> values, double share) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t rank = static_cast<size_t>(share * static_cast<double>(values.size()) + 0.999999);
+    return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
 }
 
 // What the waits alone cost.
@@ -126,6 +144,15 @@ WaitCost MeasureProgram(const Program& program, int folderCount, double bareLaun
     Row(onCase, "wall per window beyond the shell's latency", beyondLatencyMs, "ms");
     Row(onCase, "wall per window beyond the latency and a bare launch", beyondLatencyMs - bareLaunchMs, "ms");
     Row(onCase, "CPU of Pavorin per window", latency.cpuMs / folderCount, "ms");
+    Row(onCase, "delay from the listing to the first call, median", Percentile(latency.listingDelaysMs, 0.5), "ms");
+    Row(onCase, "delay from the listing to the first call, 95th percentile", Percentile(latency.listingDelaysMs, 0.95),
+        "ms");
+    const double callsPerWindow = latency.reads / folderCount;
+    const double msPerCall = latency.callMs / std::max(latency.reads, 1.0);
+    Row(onCase, "calls into the shell per window", callsPerWindow, "");
+    Row(onCase, "cost of one call", msPerCall, "ms");
+    Row(onCase, "overhead per window beyond the latency, a bare launch and calls x cost",
+        beyondLatencyMs - bareLaunchMs - callsPerWindow * msPerCall, "ms");
 
     const Measure waits = Median(program, folderCount, {0, true, kWaitMs}) - Median(program, folderCount, {0, true, 0});
     const double waitedMs = static_cast<double>(folderCount) * kWaitMs;
@@ -166,12 +193,14 @@ double Ratio(double spinning, double pausing) { return spinning / std::max(pausi
 int main() {
     std::wstring spinningExe = L"Z:" + e2e::Wide(PAVORIN_SPIN_EXE_PATH);
     std::replace(spinningExe.begin(), spinningExe.end(), L'/', L'\\');
-    const Program pausingProgram{"pausing", e2e::PavorinExePath()};
-    const Program spinningProgram{"spinning", spinningExe};
+    const Program wokenProgram{"event-woken", e2e::PavorinExePath(), true};
+    const Program pausingProgram{"pausing", e2e::PavorinExePath(), false};
+    const Program spinningProgram{"spinning", spinningExe, false};
     try {
         const double bareLaunchMs = BareLaunchMs();
         Row("shell alone", "a bare launch: ShellExecuteW until the window is listed", bareLaunchMs, "ms");
         for (const int folderCount : kFolderCounts) {
+            MeasureProgram(wokenProgram, folderCount, bareLaunchMs);
             const WaitCost pausing = MeasureProgram(pausingProgram, folderCount, bareLaunchMs);
             const WaitCost spinning = MeasureProgram(spinningProgram, folderCount, bareLaunchMs);
             const std::string onCase = "N=" + std::to_string(folderCount) + " spinning/pausing";

@@ -3,13 +3,13 @@
 #include "app/control_ids.h"
 #include "app/desktop_shortcut.h"
 #include "app/main_window_controls.h"
+#include "app/restore_session.h"
 #include "app/settings_file.h"
 #include "app/ui_resources.h"
 #include "app/window_classes.h"
 #include "capture/capture_command.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/version_dialog.h"
-#include "restore/restore_command.h"
 #include "textio/list_preview.h"
 #include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
@@ -45,7 +45,7 @@ struct CommandRoute {
 
 constexpr CommandRoute kCommandRoutes[] = {
     {control::kCaptureButton, BN_CLICKED, CaptureWindows},
-    {control::kRestoreButton, BN_CLICKED, RestoreWindows},
+    {control::kRestoreButton, BN_CLICKED, OnRestoreButton},
     {control::kListTitle, EN_SETFOCUS, EnableTitleBox},
     {control::kListTitle, EN_KILLFOCUS, DisableTitleBox},
     {control::kListNumber, EN_CHANGE, ShowListPreview},
@@ -69,19 +69,32 @@ void OnCreate(HWND window) {
     AddShortcutMenuItem(window);
 }
 
+// During a restore only its stop gets through: a message posted straight to a disabled control still
+// arrives here, and nothing may start inside the restore.
 void OnCommand(WPARAM wParam) {
     const int controlId = LOWORD(wParam);
     const WORD notification = HIWORD(wParam);
+    if (RestoreRunning() && (controlId != control::kRestoreButton || notification != BN_CLICKED)) return;
     for (const CommandRoute& route : kCommandRoutes) {
         if (route.controlId == controlId && route.notification == notification) route.action();
     }
 }
 
-// The command ids of the system's own items keep their low four bits for the system.
+// The command ids of the system's own items keep their low four bits for the system. Nothing starts
+// inside a restore.
 bool OnSystemCommand(WPARAM wParam) {
     if ((wParam & 0xFFF0) != kCreateShortcutCommand) return false;
-    CreateDesktopShortcut();
+    if (!RestoreRunning()) CreateDesktopShortcut();
     return true;
+}
+
+// A close during a restore waits for the restore to stop.
+void OnClose(HWND window) {
+    if (RestoreRunning()) {
+        CloseAfterRestore();
+        return;
+    }
+    DestroyWindow(window);
 }
 
 void OnDestroy() {
@@ -100,10 +113,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_CREATE: OnCreate(window); return 0;
         case WM_COMMAND: OnCommand(wParam); return 0;
-        case WM_SYSCOMMAND:
-            if (OnSystemCommand(wParam)) return 0;
-            break;
-        case WM_CLOSE: DestroyWindow(window); return 0;
+// The command ids of the system's own items keep their low four bits for the system. Nothing starts
+// inside a restore.
+bool OnSystemCommand(WPARAM wParam) {
+    if ((wParam & 0xFFF0) != kCreateShortcutCommand) return false;
+    if (!RestoreRunning()) CreateDesktopShortcut();
+    return true;
+}
+
+        case WM_CLOSE: OnClose(window); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
         case WM_NCDESTROY: OnFinalDestroy(); break;
         default: break;

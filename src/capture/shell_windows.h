@@ -36,6 +36,8 @@ public:
     Microsoft::WRL::ComPtr<IWebBrowser2> Browser(long index) const;
 
     bool IsOpen() const { return list_ != nullptr; }
+    // The list itself (null when it could not be created), for its connection points.
+    IShellWindows* Get() const { return list_.Get(); }
 
 private:
     Microsoft::WRL::ComPtr<IShellWindows> list_;

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "restore/message_pump.h"
+
 namespace {
 constexpr int kClassNameRoom = 260;
 // A folder window that does not answer its close request within this time is left alone.
@@ -19,9 +21,11 @@ bool IsFolderWindowClass(std::string_view className) {
     return className == "CabinetWClass" || className == "ExploreWClass";
 }
 
+// The program's own messages keep flowing meanwhile.
 void WaitUntilGone(HWND window) {
+    MessagePump pump;
     const DWORD start = GetTickCount();
-    while (IsWindow(window) && GetTickCount() - start < kCloseWaitMs) Sleep(kCloseWaitStepMs);
+    while (IsWindow(window) && GetTickCount() - start < kCloseWaitMs) pump.Rest(kCloseWaitStepMs);
 }
 }  // namespace
 

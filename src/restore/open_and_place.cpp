@@ -1,14 +1,16 @@
 #include "restore/open_and_place.h"
 
-#include <shellapi.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
+#include "restore/message_pump.h"
 #include "restore/new_window_wait.h"
 #include "restore/open_window_pool.h"
 #include "restore/poll_pacer.h"
+#include "restore/pumped_launch.h"
 #include "restore/restore_decisions.h"
 #include "textio/placement_win32.h"
 #include "win32/com_guards.h"
@@ -33,9 +35,11 @@ const wchar_t* VerbText(const RestoreState& state, LaunchVerb verb) {
 }
 
 // Every folder is asked to open minimised; its final show state comes with the placement.
-int64_t Launch(const wchar_t* verb, const std::wstring& target) {
-    const HINSTANCE result = ShellExecuteW(nullptr, verb, target.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED);
-    return static_cast<int64_t>(reinterpret_cast<INT_PTR>(result));
+int64_t Launch(RestoreState& state, const wchar_t* verb, const std::wstring& target) {
+    MessagePump pump(state.progress);
+    const int64_t result = LaunchWhilePumping(verb, target, SW_SHOWMINIMIZED, pump);
+    state.quitMet = state.quitMet || pump.QuitMet();
+    return result;
 }
 
 // A list file is plain text that users pass around: whatever else a path names (a program, a document,
@@ -51,7 +55,7 @@ bool IsExistingFolder(const std::wstring& target) {
 bool LaunchRecord(RestoreState& state, const std::wstring& recordedPath, const std::wstring& target,
                   const WindowRecord& record) {
     if (!IsExistingFolder(recordedPath) || !IsExistingFolder(target) ||
-        ClassifyLaunch(Launch(VerbText(state, VerbFor(state.options.openMethod, record.classFlag)), target)) ==
+        ClassifyLaunch(Launch(state, VerbText(state, VerbFor(state.options.openMethod, record.classFlag)), target)) ==
             LaunchOutcome::kNotOpened) {
         ++state.counters.notOpened;
         return false;
@@ -59,14 +63,25 @@ bool LaunchRecord(RestoreState& state, const std::wstring& recordedPath, const s
     return true;
 }
 
+// With the shell's events the wait sleeps until the shell's list changes; the slow poll beside them
+// finds a window whose event got lost.
+constexpr uint32_t kSafetyPollMs = 100;
+
 // The shell's window count as last read; the run then expects one more window, grown or not.
 long WaitForNewWindow(RestoreState& state) {
     PollPacer pacer;
+    MessagePump pump(state.progress);
+    ShellWindowEvents* events = state.windowEvents && state.windowEvents->Connected() ? state.windowEvents.get()
+                                                                                       : nullptr;
+    const auto rest = [&](uint32_t remainingMs) {
+        if (!events) return pump.Rest(pacer.RestMs(remainingMs));
+        pump.Rest(std::min(kSafetyPollMs, remainingMs), [events] { return events->TakeChange(); });
+    };
     const WindowCountWait wait = WaitForWindowCount(
         state.knownWindowCount, state.options.timeoutMs,
-        [&state] { return static_cast<int32_t>(state.shellWindows.Count()); }, [] { return GetTickCount(); },
-        [&pacer] { pacer.Pause(); });
+        [&state] { return static_cast<int32_t>(state.shellWindows.Count()); }, [] { return GetTickCount(); }, rest);
     ++state.knownWindowCount;
+    state.quitMet = state.quitMet || pump.QuitMet();
     return wait.lastCount;
 }
 

@@ -2,17 +2,20 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/control_ids.h"
 #include "app/main_window.h"
 #include "app/ui_resources.h"
+#include "convert/number_text.h"
 #include "restore/dummy_folder.h"
 #include "restore/folder_windows.h"
 #include "restore/open_and_place.h"
 #include "restore/open_window_pool.h"
 #include "restore/restore_decisions.h"
+#include "restore/restore_progress.h"
 #include "restore/restore_state.h"
 #include "restore/restore_texts.h"
 #include "textio/list_file.h"
@@ -69,11 +72,21 @@ std::vector<bool> FindAlreadyOpen(const RestoreState& state, const std::vector<W
     return MarkAlreadyOpen(wantedUrls, OpenLocations(state.shellWindows, state.knownWindowCount), CompareIgnoringCase);
 }
 
-RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal) {
+struct LoopResult {
+    RestoreCounters counters;
+    int32_t unhandled = 0;  // records left when the loop was stopped
+};
+
+// Asked before each record: a stop met while the last record is in hand changes nothing.
+bool Stops(RestoreState& state) { return state.quitMet || state.progress->StopRequested(); }
+
+LoopResult RestoreRecords(const std::vector<WindowRecord>& records, Disposal disposal, RestoreProgress& progress) {
     const win32::ComApartment apartment;
     RestoreState state;
     state.options = Options();
+    state.progress = &progress;
     state.shellWindows = capture::ShellWindowList::Open();
+    state.windowEvents = std::make_unique<ShellWindowEvents>(state.shellWindows.Get());
     state.knownWindowCount = static_cast<int32_t>(state.shellWindows.Count());
 
     const std::vector<bool> alreadyOpen =
@@ -83,17 +96,39 @@ RestoreCounters RestoreRecords(const std::vector<WindowRecord>& records, Disposa
     state.exploreVerb = L"explore";
     if (state.options.duplicatePathMode) state.dummyFolderPath = PrepareDummyFolderW();
 
+    const auto total = static_cast<int32_t>(records.size());
+    LoopResult result;
+    progress.RecordLoopStarted(total);
     for (size_t i = 0; i < records.size(); ++i) {
+        if (Stops(state)) {
+            result.unhandled = total - static_cast<int32_t>(i);
+            break;
+        }
         if (alreadyOpen[i]) {
             ++state.counters.alreadyOpen;
         } else {
             OpenAndPlaceRecord(state, records[i]);
         }
+        progress.RecordsHandled(static_cast<int32_t>(i + 1), total);
     }
-    return state.counters;
+    result.counters = state.counters;
+    return result;
 }
 
-void Report(const RestoreCounters& counters) {
+void ShowStopped(int32_t unhandled) {
+    std::wstring text = L"中止しました\n残りの";
+    text += win32::Utf8ToWide(NumberToText(unhandled));
+    text += L"個のウィンドウは開いていません";
+    win32::ShowMessageBox(MainWindow(), text, L"ウィンドウを反映", MB_OK);
+}
+
+// A stopped restore says so first, then counts only what it handled: it is not "done".
+void Report(const LoopResult& result) {
+    const RestoreCounters& counters = result.counters;
+    if (result.unhandled > 0) {
+        ShowStopped(result.unhandled);
+        if (!AnyCounted(counters)) return;
+    }
     for (const std::string& message : RestoreReportMessages(counters, restore_text::kReportTexts)) {
         win32::ShowMessageBox(MainWindow(), message, restore_text::kCommandCaption, MB_OK);
     }
@@ -113,7 +148,7 @@ int16_t GetShowStateMode() {
 
 // The list is read before anything is asked or closed: a file that cannot be read then ends the command
 // while every open window is still there.
-RestoreOutcome RunRestore(const RestoreRequest& request) {
+RestoreOutcome RunRestore(const RestoreRequest& request, RestoreProgress& progress) {
     std::wstring listPath;
     if (LocateListFile(request.listNumberText, listPath) == -1) {
         if (request.reportResults) ShowFileError(restore_text::kNoListFile);
@@ -131,13 +166,19 @@ RestoreOutcome RunRestore(const RestoreRequest& request) {
 
     SetControlTextW(control::kListTitle, win32::AsWide(list.contents.title));
     const GivenShowStateMode showStateMode(request.showStateMode);
-    const RestoreCounters counters = RestoreRecords(ToWindowRecords(list.contents), disposal);
-    if (request.reportResults) Report(counters);
-    const bool missed = counters.notOpened > 0 || counters.lost > 0;
+    const LoopResult result = RestoreRecords(ToWindowRecords(list.contents), disposal, progress);
+    if (request.reportResults && progress.ReportWanted()) Report(result);
+    const bool missed = result.unhandled > 0 || result.counters.notOpened > 0 || result.counters.lost > 0;
     return missed ? RestoreOutcome::kIncomplete : RestoreOutcome::kComplete;
 }
 
-void RestoreWindows() {
+RestoreOutcome RunRestore(const RestoreRequest& request) {
+    RestoreProgress unattended;
+    return RunRestore(request, unattended);
+}
+
+void RestoreWindows(RestoreProgress& progress) {
     RunRestore({ControlTextW(control::kListNumber), std::nullopt, IsControlChecked(control::kReportResults),
-                std::nullopt});
+                std::nullopt},
+               progress);
 }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "restore/restore_progress.h"
+
 // What to do with the folder windows that are open: the answers to the question the button asks.
 enum class Disposal { kCancel, kAdd, kReplace };
 
@@ -16,11 +18,14 @@ struct RestoreRequest {
 
 enum class RestoreOutcome {
     kComplete,    // every record opened or found open already
-    kIncomplete,  // some windows were not opened, were lost or were opened wrongly
+    kIncomplete,  // some windows were not opened or were lost, or the restore was stopped
     kNotRun,      // no list, an unreadable list, or the question cancelled
 };
 
+// progress hears about the record loop and may stop it; without it the restore runs unattended.
+RestoreOutcome RunRestore(const RestoreRequest& request, RestoreProgress& progress);
 RestoreOutcome RunRestore(const RestoreRequest& request);
 
-// Button 1001: the list of the list-number box, asking first, reporting as check box 1007 says.
-void RestoreWindows();
+// Button 1001: the list of the list-number box, asking first, reporting as check box 1007 says; progress
+// is the main window's view of the record loop and its stop.
+void RestoreWindows(RestoreProgress& progress);

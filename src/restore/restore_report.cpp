@@ -12,9 +12,13 @@ std::string CountMessage(std::string_view prefix, int32_t count, const ReportTex
 }
 }  // namespace
 
-std::vector<std::string> RestoreReportMessages(const RestoreCounters& counters, const ReportTexts& texts) {
+bool AnyCounted(const RestoreCounters& counters) {
     const int64_t sum = int64_t{counters.notOpened} + counters.alreadyOpen + counters.lost + counters.noView;
-    if (sum == 0) return {std::string(texts.done)};
+    return sum != 0;
+}
+
+std::vector<std::string> RestoreReportMessages(const RestoreCounters& counters, const ReportTexts& texts) {
+    if (!AnyCounted(counters)) return {std::string(texts.done)};
     std::vector<std::string> messages;
     if (counters.notOpened > 0) messages.push_back(CountMessage(texts.notOpenedPrefix, counters.notOpened, texts, {}));
     if (counters.alreadyOpen > 0)

@@ -12,6 +12,9 @@ struct RestoreCounters {
     int32_t noView = 0;       // shell windows without a folder view met while matching
 };
 
+// True when any counter is above 0 (a run with all of them 0 is "done").
+bool AnyCounted(const RestoreCounters& counters);
+
 // The texts the report is made of, in the character set of the caller.
 struct ReportTexts {
     std::string_view done;

@@ -6,6 +6,8 @@
 //   standin_ctl delay MS                        the folder launch delay
 //   standin_ctl windows xp | today              launch answers (33 or 42) and taskbar (a toolbar or a
 //                                               task list) of XP and Vista, or of Windows 7 and later
+//   standin_ctl events offer|refuse|silent      DShellWindowsEvents: fired, Advise refused, or never fired
+//                                               (replaces every other fault)
 //   standin_ctl demo                            start with three folder windows of both classes
 //   standin_ctl dump                            one line per window
 #include <windows.h>
@@ -80,6 +82,14 @@ int Demo() {
     return 0;
 }
 
+int Events(const std::wstring& mode) {
+    standin::Faults faults;
+    faults.refuseEvents = mode == L"refuse";
+    faults.silentEvents = mode == L"silent";
+    if (!faults.refuseEvents && !faults.silentEvents && mode != L"offer") return 2;
+    return standin::Shell::Attach().SetFaults(faults) ? 0 : 1;
+}
+
 int Start() {
     standin::Shell shell;
     shell.KeepRunning();
@@ -110,6 +120,7 @@ int Run(const Arguments& args) {
         const bool xp = args[1] == L"xp";
         return standin::Shell::Attach().SetFaults({.xpLaunchAnswer = xp, .toolbarTaskbar = xp}) ? 0 : 1;
     }
+    if (command == L"events" && args.size() == 2) return Events(args[1]);
     if (command == L"demo") return Demo();
     if (command == L"dump") return Dump();
     return 2;
@@ -124,6 +135,6 @@ int main() {
     const Arguments args(raw + 1, raw + count);
     LocalFree(raw);
     const int result = Run(args);
-    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|windows|demo|dump (see the source)");
+    if (result == 2) PrintLine(L"usage: standin_ctl register|start|stop|open|delay|windows|events|demo|dump (see the source)");
     return result;
 }

@@ -54,6 +54,8 @@ wire::Faults ToWire(const Faults& faults) {
     out.noFolderViewCount = static_cast<uint32_t>(faults.noFolderView.size());
     for (uint32_t i = 0; i < out.noFolderViewCount; ++i) out.noFolderView[i] = wire::ToWire(faults.noFolderView[i]);
     out.vanishAfterNextCount = wire::ToWire(faults.vanishAfterNextCount);
+    out.refuseEvents = faults.refuseEvents;
+    out.silentEvents = faults.silentEvents;
     return out;
 }
 
@@ -158,6 +160,11 @@ ServerUsage Shell::Usage() {
     out.calls = usage->serverCalls;
     out.launches = usage->launches;
     out.seconds = static_cast<double>(usage->serverTicks) / static_cast<double>(frequency.QuadPart);
+    const LONG64 delays = std::min<LONG64>(LONG64{usage->listingDelayCount}, static_cast<LONG64>(wire::kMaxHandles));
+    for (LONG64 i = 0; i < delays; ++i) {
+        out.listingDelaysMs.push_back(1e3 * static_cast<double>(usage->listingDelays[i]) /
+                                      static_cast<double>(frequency.QuadPart));
+    }
     return out;
 }
 
@@ -166,6 +173,8 @@ void Shell::ResetUsage() {
         InterlockedExchange64(&usage->serverCalls, 0);
         InterlockedExchange64(&usage->serverTicks, 0);
         InterlockedExchange64(&usage->launches, 0);
+        InterlockedExchange64(&usage->listedAt, 0);
+        InterlockedExchange64(&usage->listingDelayCount, 0);
     }
 }
 

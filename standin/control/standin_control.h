@@ -75,6 +75,10 @@ struct Faults {
     // The taskbar up to Vista: MSTaskSwWClass holds a ToolbarWindow32 whose buttons lead to their windows
     // (otherwise it holds an MSTaskListWClass, whose order cannot be read).
     bool toolbarTaskbar = false;
+    // The DShellWindowsEvents connection point refuses Advise: a client has to poll.
+    bool refuseEvents = false;
+    // Advise succeeds, but no WindowRegistered or WindowRevoked event is ever fired.
+    bool silentEvents = false;
 };
 
 // One window as the shell holds it, for assertions.
@@ -107,6 +111,8 @@ struct ServerUsage {
     long long calls = 0;
     double seconds = 0;  // spent waiting for the shell, the lock included
     long long launches = 0;  // ShellExecuteW calls of the program, whatever their target
+    // For each window listed (at most kMaxListEntries): from its listing to the program's next call.
+    std::vector<double> listingDelaysMs;
 };
 
 // What the program holds, read inside its own process by the COM server (so only after the program's

@@ -17,6 +17,9 @@ inline constexpr wchar_t kLockName[] = L"PavorinStandInChannelLock";
 inline constexpr wchar_t kCensusRequestName[] = L"PavorinStandInCensusRequest";
 inline constexpr wchar_t kCensusDoneName[] = L"PavorinStandInCensusDone";
 inline constexpr UINT kRequestMessage = WM_APP + 1;
+// Posted by the shell process to a listener window of the COM server inside a client: wParam the event's
+// DISPID (DISPID_WINDOWREGISTERED or DISPID_WINDOWREVOKED), lParam the window's cookie.
+inline constexpr UINT kWindowEventMessage = WM_APP + 2;
 
 inline constexpr size_t kTextCapacity = 4096;  // longer than any path or URL a test uses
 // Room for the largest desktops the benchmarks arrange (100+ folder windows, plus other programs).
@@ -48,6 +51,9 @@ enum class Op : uint32_t {
     Describe,      // number: index in opening order; answers state, S_FALSE past the end
     ListedWindows, // answers handles
     TaskbarWindows,// answers handles
+    // The COM server's DShellWindowsEvents connection.
+    Advise,        // window: the listener the events are posted to; answers number: cookie
+    Unadvise,      // number: cookie
     Quit,
 };
 
@@ -80,6 +86,8 @@ struct Faults {
     uint32_t noFolderViewCount;
     uint64_t noFolderView[kMaxFaultEntries];
     uint64_t vanishAfterNextCount;
+    int32_t refuseEvents;  // Advise fails: clients must poll
+    int32_t silentEvents;  // Advise succeeds, but no event is ever fired
 };
 
 struct Handles {
@@ -143,6 +151,11 @@ struct Usage {
     volatile LONG64 serverCalls;  // exchanges the COM server made
     volatile LONG64 serverTicks;  // QueryPerformanceCounter ticks it spent in them, waits for the lock included
     volatile LONG64 launches;     // ShellExecuteW calls of the program, whatever their target
+    // How soon the program calls after a window joins the list: the shell notes the tick of each listing,
+    // the COM server takes it at the program's next call and keeps the delay.
+    volatile LONG64 listedAt;  // 0 once a call has followed
+    volatile LONG64 listingDelayCount;
+    LONG64 listingDelays[kMaxHandles];  // in QueryPerformanceCounter ticks, the first kMaxHandles
     Census census;
 };
 

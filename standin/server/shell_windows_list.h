@@ -1,14 +1,20 @@
 #pragma once
 // IShellWindows: the shell's list of open folder and browser windows, read live from the shell process.
 #include <exdisp.h>
+#include <ocidl.h>
 
 #include "server/com_object.h"
 
 namespace standin {
 
-class ShellWindowsList : public DispatchWithoutTypeInfo<IShellWindows> {
+// Offers DShellWindowsEvents through IConnectionPointContainer.
+class ShellWindowsList : public DispatchWithoutTypeInfo<IShellWindows>, public IConnectionPointContainer {
 public:
+    ~ShellWindowsList();
     void* InterfaceFor(REFIID iid);
+
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+    STANDIN_NOT_IMPLEMENTED(EnumConnectionPoints, IEnumConnectionPoints**)
 
     HRESULT STDMETHODCALLTYPE get_Count(LONG* count) override;
     HRESULT STDMETHODCALLTYPE Item(VARIANT index, IDispatch** folder) override;
@@ -22,6 +28,9 @@ public:
     STANDIN_NOT_IMPLEMENTED(FindWindowSW, VARIANT*, VARIANT*, int, LONG*, int, IDispatch**)
     STANDIN_NOT_IMPLEMENTED(OnCreated, LONG, IUnknown*)
     STANDIN_NOT_IMPLEMENTED(ProcessAttachDetach, VARIANT_BOOL)
+
+private:
+    IConnectionPoint* windowEvents_ = nullptr;  // made on the first request
 };
 
 }  // namespace standin

@@ -10,7 +10,7 @@ void HandleRequest(const wire::Request& request, wire::Reply& reply) {
         OnCreateList, OnCount,   OnItem,          OnLocationUrl,     OnHasFolderView, OnGetViewMode,
         OnSetViewMode, OnNavigate, OnGetPlacement, OnSetPlacement,   OnLaunchAnswer, OnLaunch,        OnOpen,
         OnClose,      OnSetTaskbarOrder, OnSetLaunchDelay, OnSetFaults, OnDescribe,    OnListedWindows,
-        OnTaskbarWindows, OnQuit,
+        OnTaskbarWindows, OnAdvise, OnUnadvise, OnQuit,
     };
     static_assert(std::size(handlers) == static_cast<size_t>(wire::Op::Quit) + 1, "one handler per operation");
     const auto index = static_cast<size_t>(request.op);

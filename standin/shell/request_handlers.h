@@ -34,4 +34,8 @@ void OnListedWindows(const wire::Request& request, wire::Reply& reply);
 void OnTaskbarWindows(const wire::Request& request, wire::Reply& reply);
 void OnQuit(const wire::Request& request, wire::Reply& reply);
 
+// DShellWindowsEvents (window_events.cpp).
+void OnAdvise(const wire::Request& request, wire::Reply& reply);
+void OnUnadvise(const wire::Request& request, wire::Reply& reply);
+
 }  // namespace standin

@@ -1,8 +1,10 @@
 #include "shell/shell_window.h"
 
+#include <exdispid.h>
 #include <shlwapi.h>
 
 #include "shell/shell_context.h"
+#include "shell/window_events.h"
 #include "shell/window_painting.h"
 
 namespace standin {
@@ -48,8 +50,11 @@ LRESULT OnCloseRequest(const ShellWindow& window) {
 
 void OnGone(HWND hwnd) {
     ShellContext& context = Context();
+    const ShellWindow* window = context.windows.Find(hwnd);
+    const bool listed = window && window->Listed();
     context.taskbar.Remove(hwnd);
     context.windows.Remove(hwnd);
+    if (listed) FireWindowEvent(DISPID_WINDOWREVOKED, hwnd);
 }
 
 LRESULT CALLBACK ShellWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -135,6 +140,7 @@ HWND OpenShellWindow(const wire::Spec& spec) {
         added.arranged = true;
         added.normalBeforeArrangement = spec.normal;
     }
+    if (spec.kind != wire::Kind::OtherApp) FireWindowEvent(DISPID_WINDOWREGISTERED, hwnd);
     return hwnd;
 }
 

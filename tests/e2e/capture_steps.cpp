@@ -3,6 +3,8 @@
 #include <algorithm>
 
 namespace e2e {
+
+using namespace std::chrono_literals;
 namespace {
 
 std::string Number(long long value) { return std::to_string(value); }
@@ -75,7 +77,7 @@ void CaptureScenario::StartWithList(std::string_view number, std::string_view ti
 
 void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes) {
     for (const ExpectedBox& expected : boxes) {
-        const MessageBoxWindow box = app.WaitForMessageBox();
+        const MessageBoxWindow box = app.WaitForMessageBox(30s);
         EXPECT_EQ(box.Caption(), expected.caption);
         EXPECT_EQ(box.Text(), expected.text);
         EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
@@ -87,7 +89,10 @@ void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes) {
         }
         box.Press(expected.press);
     }
+    // The program answers during a restore: once it has taken the click, a command has ended only when
+    // the controls a restore disables are back.
     app.Settle();
+    WaitFor("the end of the command", [&] { return app.Control(id::kCaptureButton).IsEnabled(); }, 60s);
     for (const MessageBoxWindow& extra : app.MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
 }
 

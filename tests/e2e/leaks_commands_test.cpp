@@ -2,7 +2,9 @@
 // overwrite question and the restore's question may show), leave what it holds where it was
 // after a short warm-up: its kernel handles, USER objects and GDI objects and its committed memory, and
 // the committed memory and handles of the stand-in shell, which keeps whatever the program leaves behind
-// in it (the block a taskbar read allocates there, the shell's objects, strings and variants).
+// in it (the block a taskbar read allocates there, the shell's objects, strings and variants). The shell
+// offers its window events, so every restore connects to them: a connection left behind keeps a listener
+// window in the program (a USER object).
 #include <iostream>
 
 #include "driver/process_resources.h"

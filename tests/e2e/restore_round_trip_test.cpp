@@ -1,5 +1,6 @@
 // A desktop captured, closed and restored comes back window for window: the capture's list file carries
-// everything the restore needs, for both window classes, every show state and several view modes.
+// everything the restore needs, for both window classes, every show state and several view modes, whether
+// the restore is woken by the shell's events or has to poll because the shell refuses them.
 #include "restore_steps.h"
 
 namespace e2e {
@@ -32,12 +33,16 @@ TEST_F(RestoreRoundTrip, ACapturedDesktopClosedAndRestoredIsTheSameDesktop) {
 
     StartWithSettings();
     Capture({{capture_text::kCaptureCaption, capture_text::kDone}});
-    for (const standin::WindowState& window : captured) ASSERT_TRUE(shell.Close(window.hwnd));
-    ExpectDesktop({});
+    for (const bool refuseEvents : {false, true}) {
+        SCOPED_TRACE(refuseEvents ? "events refused" : "events offered");
+        ASSERT_TRUE(shell.SetFaults({.refuseEvents = refuseEvents}));
+        for (const HWND window : shell.ListedWindows()) ASSERT_TRUE(shell.Close(window));
+        ExpectDesktop({});
 
-    Restore({Done()});
+        Restore({Done()});
 
-    ExpectDesktop(desktop);
+        ExpectDesktop(desktop);
+    }
 }
 
 }  // namespace

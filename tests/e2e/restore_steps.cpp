@@ -116,7 +116,10 @@ void RestoreScenario::StartWithList(const std::vector<ExpectedRecord>& records, 
 
 void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& boxes) {
     Control(button).PostClick();
-    AnswerBoxes(app(), boxes);
+    e2e::AnswerBoxes(app(), boxes);
+}
+
+void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) { e2e::AnswerBoxes(app(), boxes); }
 }
 
 ExpectedWindow RestoreScenario::AsRecorded(const ExpectedRecord& record) {

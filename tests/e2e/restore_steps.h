@@ -72,10 +72,11 @@ protected:
     void WriteList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
     void StartWithList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
     // Clicks "ウィンドウを反映" (or "ウィンドウを取得"), answers the boxes that must follow, in order, and
-    // waits for the command to end; no other box may show.
+    // waits for the command to end (1000 enabled again); no other box may show.
     void Restore(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kRestoreButton, boxes); }
     void Capture(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kCaptureButton, boxes); }
-    // Answers the boxes that must show now, in order.
+    // The second half of those: the boxes of a command clicked already, and its end.
+    void AnswerBoxes(const std::vector<ExpectedBox>& boxes);
 
     // The window the record describes, restored exactly as recorded.
     static ExpectedWindow AsRecorded(const ExpectedRecord& record);

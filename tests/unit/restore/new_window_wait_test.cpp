@@ -26,7 +26,8 @@ struct FakeShell {
                 return (!neverGrows && now >= growsAt) ? count + 1 : count;
             },
             [this] { return now; },
-            [this] {
+            [this, timeoutMs, start = now](uint32_t remainingMs) {
+                EXPECT_EQ(remainingMs, timeoutMs - static_cast<uint32_t>(now - start));
                 ++pauses;
                 now += stepMs;
             });
