@@ -113,14 +113,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_CREATE: OnCreate(window); return 0;
         case WM_COMMAND: OnCommand(wParam); return 0;
-// The command ids of the system's own items keep their low four bits for the system. Nothing starts
-// inside a restore.
-bool OnSystemCommand(WPARAM wParam) {
-    if ((wParam & 0xFFF0) != kCreateShortcutCommand) return false;
-    if (!RestoreRunning()) CreateDesktopShortcut();
-    return true;
-}
-
+        case WM_SYSCOMMAND:
+            if (OnSystemCommand(wParam)) return 0;
+            break;
         case WM_CLOSE: OnClose(window); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
         case WM_NCDESTROY: OnFinalDestroy(); break;

@@ -216,7 +216,7 @@ TEST_F(CommandLine, TheSystemMenuMakesADesktopShortcutWhoseCommandLineRestoresTh
     StartPavorin();
     const auto createShortcut = [&](const ExpectedBox& box) {
         app().MainWindow().Post(WM_SYSCOMMAND, 0x0100);
-        AnswerBoxes(app(), {box});
+        AnswerBoxes({box});
     };
     const ExpectedBox created{"Pavorin", "デスクトップにショートカットを作成しました\nPavorin 913.lnk"};
 

@@ -120,7 +120,6 @@ void RestoreScenario::RunCommand(int button, const std::vector<ExpectedBox>& box
 }
 
 void RestoreScenario::AnswerBoxes(const std::vector<ExpectedBox>& boxes) { e2e::AnswerBoxes(app(), boxes); }
-}
 
 ExpectedWindow RestoreScenario::AsRecorded(const ExpectedRecord& record) {
     ExpectedWindow window;
