@@ -1,5 +1,6 @@
 #pragma once
 // The texts of the options and version dialogs, Shift-JIS at run time (the sources are UTF-8).
+#include "resources/version.h"
 
 namespace dialog_text {
 
@@ -22,7 +23,7 @@ inline constexpr const char* kTimeoutUnit = "ms";
 
 // Version dialog (its OK button shares kOk)
 inline constexpr const char* kVersionTitle = "( ﾟДﾟ)/　＜アジア　アジア　アジア　アジア";
-inline constexpr const char* kVersionText = "Pavorin Version 1.00";
+inline constexpr const char* kVersionText = "Pavorin Version " PAVORIN_VERSION;
 inline constexpr const char* kReleaseDate = "Released: 2007/03/21";
 inline constexpr const char* kNextFace = "絵柄変更";
 inline constexpr const char* kRemoveFace = "存在を消す";
