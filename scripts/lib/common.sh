@@ -9,7 +9,7 @@ export WINEPREFIX=${WINEPREFIX:-$repo/.wine}
 export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
 
 packages=(g++-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-apps imagemagick fonts-ipafont fonts-noto-cjk
-          locales cmake googletest ninja-build g++ clang libclang-rt-14-dev)
+          locales cmake googletest ninja-build g++ clang libclang-rt-14-dev zip unzip)
 
 log() { printf '== %s\n' "$*" >&2; }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The texts of the options and version dialogs, UTF-16 for the wide calls (the sources are UTF-8).
+#include "resources/version.h"
 
 namespace dialog_text {
 
@@ -22,7 +23,7 @@ inline constexpr const wchar_t* kTimeoutUnit = L"ms";
 
 // Version dialog (its OK button shares kOk)
 inline constexpr const wchar_t* kVersionTitle = L"( ﾟДﾟ)/　＜アジア　アジア　アジア　アジア";
-inline constexpr const wchar_t* kVersionText = L"Pavorin Version 1.00";
+inline constexpr const wchar_t* kVersionText = L"Pavorin Version " PAVORIN_VERSION;
 inline constexpr const wchar_t* kReleaseDate = L"Released: 2007/03/21";
 inline constexpr const wchar_t* kNextFace = L"絵柄変更";
 inline constexpr const wchar_t* kRemoveFace = L"存在を消す";
