@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/ui_resources.h"
 #include "app/window_classes.h"
+#include "ui/main_window_access.h"
+#include "ui/ui_resources.h"
 #include "win32/text_conversion.h"
 
 namespace {

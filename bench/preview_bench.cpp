@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "bench_support.h"
-#include "textio/list_file.h"
 #include "capture_steps.h"
 #include "main_window_session.h"
+#include "textio/list_file.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void Measure(const MainWindowSession& session, int records, const std::string& f
     LocateListFile(path);
     for (int i = 0; i < kChanges; ++i) {
         reads.push_back(TimedMs([&] {
-            if (ReadListFileW(path).contents.records.size() != static_cast<size_t>(records))
+            if (ReadListFileW(path, MainWindow()).contents.records.size() != static_cast<size_t>(records))
                 throw std::runtime_error("the list file of " + std::to_string(records) + " records read short");
         }));
     }

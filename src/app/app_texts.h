@@ -1,9 +1,7 @@
 #pragma once
-// The texts of the main window and its font face, UTF-16 for the wide calls (the sources are UTF-8).
+// The texts of the main window's controls, UTF-16 for the wide calls (the sources are UTF-8).
 
 namespace app_text {
-
-inline constexpr const wchar_t* kFontFace = L"ＭＳ Ｐゴシック";
 
 inline constexpr const wchar_t* kCaptureButtonText = L"ウィンドウを取得";
 inline constexpr const wchar_t* kRestoreButtonText = L"ウィンドウを反映";
@@ -16,18 +14,5 @@ inline constexpr const wchar_t* kDuplicateCheckOnCaptureText = L"取得時に重
 // Items of the two combo boxes; the item index is the stored value.
 inline constexpr const wchar_t* kOverwriteModeItems[] = {L"上書き確認", L"常に上書き", L"報告のみ"};
 inline constexpr const wchar_t* kShowStateModeItems[] = {L"取得した状態", L"全て最小化", L"最小化を解除"};
-
-// The faces the face button can wear; the first is the one it starts with.
-inline constexpr const wchar_t* kFaces[] = {
-    L"(´･ω･`)",
-    L"＃・Å・≪",
-    L"(@益@)",
-    L"(　ﾟ∀ﾟ)",
-    L"|・∀・|",
-    L"(´ζ_｀）",
-    L"(ζ_,`ﾒ)",
-    L"( ﾟдﾟ )",
-    L"(・Å・)л",
-};
 
 }  // namespace app_text

@@ -7,11 +7,11 @@
 
 #include "app/command_line.h"
 #include "app/settings_file.h"
-#include "app/ui_resources.h"
 #include "capture/capture_command.h"
 #include "capture/shell_windows.h"
 #include "convert/number_text.h"
 #include "restore/restore_command.h"
+#include "ui/ui_resources.h"
 #include "win32/com_guards.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "convert/number_text.h"
 #include "textio/list_file.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 #include "win32/com_guards.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
@@ -97,7 +97,7 @@ std::wstring ReasonText(HRESULT result) {
 
 HRESULT CreateShortcut(int32_t listNumber, const std::wstring& listPath, std::wstring& linkName) {
     const std::wstring number = std::to_wstring(listNumber);
-    const ListFileReadResult list = ReadListFileW(listPath);
+    const ListFileReadResult list = ReadListFileW(listPath, MainWindow());
     const Shortcut shortcut{ProgramPath(), L"/restore " + number, CurrentDirectory(),
                             std::wstring(win32::AsWide(list.contents.title))};
     std::wstring desktop;

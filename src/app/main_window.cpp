@@ -1,16 +1,17 @@
 #include "app/main_window.h"
 
-#include "app/control_ids.h"
 #include "app/desktop_shortcut.h"
 #include "app/main_window_controls.h"
 #include "app/restore_session.h"
 #include "app/settings_file.h"
-#include "app/ui_resources.h"
 #include "app/window_classes.h"
 #include "capture/capture_command.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/version_dialog.h"
 #include "textio/list_preview.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
+#include "ui/ui_resources.h"
 #include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
 
@@ -18,23 +19,22 @@ namespace {
 
 constexpr int kProgramIconId = 101;
 
-HWND mainWindow = nullptr;
 // The large bold digits of the list-number box; kept until the window and its controls are gone.
 win32::UniqueFont listFont;
 
-void EnableTitleBox() { SendDlgItemMessageW(mainWindow, control::kListTitle, WM_ENABLE, TRUE, 0); }
-void DisableTitleBox() { SendDlgItemMessageW(mainWindow, control::kListTitle, WM_ENABLE, FALSE, 0); }
+void EnableTitleBox() { SendDlgItemMessageW(MainWindow(), control::kListTitle, WM_ENABLE, TRUE, 0); }
+void DisableTitleBox() { SendDlgItemMessageW(MainWindow(), control::kListTitle, WM_ENABLE, FALSE, 0); }
 
 // Modal: returns once the dialog has closed; the push-like check box then looks released again.
 void ShowOptions() {
-    OpenOptionsDialog(mainWindow, "OptionDlg");
-    SendDlgItemMessageW(mainWindow, control::kOptionsButton, BM_SETCHECK, BST_UNCHECKED, 0);
+    OpenOptionsDialog(MainWindow(), "OptionDlg");
+    SendDlgItemMessageW(MainWindow(), control::kOptionsButton, BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
 // Modeless: the face button stays disabled while the dialog is open, which enables it again on closing.
 // A dialog that could not be made must not leave the button dead for the rest of the run.
 void ShowVersion() {
-    if (OpenVersionDialog(mainWindow, "VersionDlg")) EnableWindow(GetDlgItem(mainWindow, control::kFaceButton), FALSE);
+    if (OpenVersionDialog(MainWindow(), "VersionDlg")) EnableWindow(GetDlgItem(MainWindow(), control::kFaceButton), FALSE);
 }
 
 struct CommandRoute {
@@ -54,7 +54,7 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 void OnCreate(HWND window) {
-    mainWindow = window;
+    SetMainWindow(window);
     CreateMainWindowControls(window);
     SendDlgItemMessageW(window, control::kReportResults, BM_SETCHECK, BST_CHECKED, 0);
     const Settings settings = SettingsFileExists() ? LoadSettings() : Settings{};
@@ -106,7 +106,7 @@ void OnDestroy() {
 // The controls are gone by now, so nothing draws with the list font any more.
 void OnFinalDestroy() {
     listFont.reset();
-    mainWindow = nullptr;
+    SetMainWindow(nullptr);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,4 +141,3 @@ HWND CreateMainWindow(HINSTANCE instance) {
                            instance, nullptr);
 }
 
-HWND MainWindow() { return mainWindow; }

@@ -5,8 +5,9 @@
 #include <initializer_list>
 
 #include "app/app_texts.h"
-#include "app/control_ids.h"
-#include "app/ui_resources.h"
+#include "ui/control_ids.h"
+#include "ui/ui_resources.h"
+#include "ui/ui_texts.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ const ControlLayout kControls[] = {
      kChild | WS_DISABLED, 0},
     {control::kDuplicateCheckOnCapture, L"BUTTON", app_text::kDuplicateCheckOnCaptureText, 190, 210, 194, 28,
      kChild | WS_DISABLED | BS_AUTOCHECKBOX, 0},
-    {control::kFaceButton, L"BUTTON", app_text::kFaces[0], 42, 451, 71, 24, kChild, 0},
+    {control::kFaceButton, L"BUTTON", ui_text::kFaces[0], 42, 451, 71, 24, kChild, 0},
     {control::kShowStateMode, L"COMBOBOX", L"", 172, 450, 120, 60, kDropDownList, 0},
 };
 

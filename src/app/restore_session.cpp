@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "restore/restore_command.h"
 #include "restore/restore_progress.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
-#include "app/ui_resources.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
+#include "ui/ui_resources.h"
 #include "win32/text_conversion.h"
 #include "win32/unique_handle.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/restore_options.h"
+#include "ui/restore_options.h"
 
 // The twelve values in file order. Booleans are non-zero for on; the program writes -1 for a set check box.
 struct Settings {

@@ -3,8 +3,8 @@
 
 #include "app/command_line_run.h"
 #include "app/main_window.h"
-#include "app/ui_resources.h"
 #include "app/window_classes.h"
+#include "ui/ui_resources.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/window_classes.h"
 
-#include "app/ui_resources.h"
+#include "ui/ui_resources.h"
 
 ATOM RegisterProgramWindowClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, HICON icon,
                                 HICON smallIcon) {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
 #include "capture/capture_texts.h"
 #include "capture/taskbar_buttons.h"
 #include "capture/taskbar_order.h"
+#include "ui/control_ids.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
 

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "capture/align_window_in_order.h"
 #include "capture/capture_texts.h"
 #include "capture/folder_window_walk.h"
 #include "capture/taskbar_order.h"
 #include "textio/list_file.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
 
@@ -66,7 +66,7 @@ void ReportWriteResult(const ListFileWriteResult& written, const FolderWindowWal
 // The title a list keeps when it is replaced without one being given; empty when there is none to read.
 std::wstring TitleOfExistingList(const std::wstring& fullPath) {
     if (GetFileAttributesW(fullPath.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
-    const ListFileReadResult list = ReadListFileW(fullPath);
+    const ListFileReadResult list = ReadListFileW(fullPath, MainWindow());
     return list.openResult < 0 ? std::wstring() : std::wstring(win32::AsWide(list.contents.title));
 }
 
@@ -90,7 +90,7 @@ bool RunCapture(const CaptureRequest& request) {
     if (order == TaskbarOrder::kUnreadable && request.reportResults) {
         win32::ShowMessageBox(MainWindow(), text::kTaskbarUnreadableText, text::kCaptureCaption, MB_OK);
     }
-    const ListFileWriteResult written = WriteListFileW(win32::AsUtf16(title), walk.records, fullPath);
+    const ListFileWriteResult written = WriteListFileW(win32::AsUtf16(title), walk.records, fullPath, MainWindow());
     ReportWriteResult(written, walk, request.reportResults);
     return written.result == 1;
 }

@@ -1,6 +1,6 @@
 #include "dialogs/center_on_screen.h"
 
-#include "app/ui_resources.h"
+#include "ui/ui_resources.h"
 
 void CenterOnScreen(HWND window) {
     RECT box{};

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "app/control_ids.h"
 #include "dialogs/center_on_screen.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/options_dialog_fields.h"
+#include "ui/control_ids.h"
 
 namespace {
 

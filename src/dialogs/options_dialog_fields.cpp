@@ -3,11 +3,11 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "app/control_ids.h"
-#include "app/ui_resources.h"
 #include "convert/number_text.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/dialog_window.h"
+#include "ui/control_ids.h"
+#include "ui/ui_resources.h"
 #include "win32/text_conversion.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/control_ids.h"
-#include "app/ui_resources.h"
 #include "dialogs/center_on_screen.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/dialog_window.h"
+#include "ui/control_ids.h"
+#include "ui/ui_resources.h"
 
 namespace {
 

@@ -6,9 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
-#include "app/ui_resources.h"
 #include "convert/number_text.h"
 #include "restore/dummy_folder.h"
 #include "restore/folder_windows.h"
@@ -19,6 +16,9 @@
 #include "restore/restore_state.h"
 #include "restore/restore_texts.h"
 #include "textio/list_file.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
+#include "ui/ui_resources.h"
 #include "win32/com_guards.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
@@ -154,7 +154,7 @@ RestoreOutcome RunRestore(const RestoreRequest& request, RestoreProgress& progre
         if (request.reportResults) ShowFileError(restore_text::kNoListFile);
         return RestoreOutcome::kNotRun;
     }
-    const ListFileReadResult list = ReadListFileW(listPath);
+    const ListFileReadResult list = ReadListFileW(listPath, MainWindow());
     if (list.openResult < 0) {
         ShowFileError(restore_text::kListFileUnreadable);
         return RestoreOutcome::kNotRun;

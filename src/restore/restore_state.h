@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "app/restore_options.h"
 #include "capture/shell_windows.h"
 #include "restore/restore_progress.h"
 #include "restore/restore_report.h"
 #include "restore/shell_window_events.h"
+#include "ui/restore_options.h"
 
 struct RestoreState {
     RestoreOptions options;                 // as the run found them

@@ -3,7 +3,6 @@
 #include <span>
 #include <string>
 
-#include "app/main_window.h"
 #include "textio/fatal_report.h"
 #include "textio/line_buffer_slots.h"
 #include "textio/slot_messages.h"
@@ -41,7 +40,7 @@ int32_t Answer(const BufferOutcome& outcome, uint16_t index, std::string_view ro
 
 int CreateBufferW(uint16_t index, int32_t size, HWND owner) {
     const BufferOutcome outcome = Slots().Create(index, size);
-    if (outcome.fault == BufferFault::kNone) bufferOwner = owner ? owner : MainWindow();
+    if (outcome.fault == BufferFault::kNone) bufferOwner = owner;
     return Answer(outcome, index, "CreateBufferW");
 }
 

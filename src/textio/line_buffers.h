@@ -9,8 +9,8 @@
 
 #include "textio/window_record.h"
 
-// 1 created; -2 the slot already exists; 0 index out of range. No owner means the main window.
-int CreateBufferW(uint16_t index, int32_t size, HWND owner = nullptr);
+// 1 created; -2 the slot already exists; 0 index out of range. owner: the window of the slot's boxes.
+int CreateBufferW(uint16_t index, int32_t size, HWND owner);
 // The new length, 0 when refused: text + CR LF.
 int32_t AddLineW(uint16_t index, std::wstring_view text);
 // The new length, 0 when refused: text + separator.

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "app/main_window.h"
 #include "textio/fatal_report.h"
 #include "textio/line_input_slots.h"
 #include "textio/slot_messages.h"
@@ -67,7 +66,7 @@ int32_t FileLIOpenW(int16_t index, std::wstring_view path, HWND owner) {
         return 0;
     }
     if (Slots().IsOpen(index)) return -5;
-    inputOwner = owner ? owner : MainWindow();
+    inputOwner = owner;
     const std::wstring pathZ(path);
     const win32::UniqueFile file(
         CreateFileW(pathZ.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -11,8 +11,8 @@
 
 // The text size after the byte order mark in bytes (0 for a file too short to hold one); -5 the slot is
 // already open; -3 the file cannot be opened; -2 it cannot be read; -1 no memory for it or its size is
-// unknown; 0 index out of range. No owner means the main window.
-int32_t FileLIOpenW(int16_t index, std::wstring_view path, HWND owner = nullptr);
+// unknown; 0 index out of range. owner: the window of the slot's boxes.
+int32_t FileLIOpenW(int16_t index, std::wstring_view path, HWND owner);
 // The length of the line (0 for an empty one); -1 at the end (line untouched); 0 after a fatal report.
 // A line ends at CR LF, a lone CR or a lone LF.
 int32_t FileLineInputW(int16_t index, std::wstring& line);

@@ -1,6 +1,8 @@
 #pragma once
 // The list file of the chosen list number: where it is, and writing and reading it through the slot
 // tables (line buffer 0 for writing, line-input slot 1 for reading).
+#include <windows.h>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -24,10 +26,10 @@ struct ListFileWriteResult {
     int result = 0;
     std::wstring text;  // the text of the file, without its byte order mark
 };
-// Builds the list text in line buffer 0 (owned by the main window), writes it to fullPath and deletes
-// the buffer again.
+// Builds the list text in line buffer 0, writes it to fullPath and deletes the buffer again; owner is
+// the window of the buffer table's boxes.
 ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const WindowRecord> records,
-                                   std::wstring_view fullPath);
+                                   std::wstring_view fullPath, HWND owner);
 
 struct ListFileReadResult {
     // FileLIOpenW's answer: the text size in bytes, or negative when the file could not be read (-3 it
@@ -36,6 +38,6 @@ struct ListFileReadResult {
     int32_t openResult = 0;
     ListFileText contents;  // the title, the stated count and the complete records
 };
-// Reads the list file at fullPath through line-input slot 1 (owned by the main window) and closes the
-// slot again. Reading stops at the end of the file, whatever count the file states.
-ListFileReadResult ReadListFileW(std::wstring_view fullPath);
+// Reads the list file at fullPath through line-input slot 1 and closes the slot again; owner is the
+// window of the slot table's boxes. Reading stops at the end of the file, whatever count the file states.
+ListFileReadResult ReadListFileW(std::wstring_view fullPath, HWND owner);

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/main_window.h"
 #include "textio/line_buffers.h"
 #include "textio/line_input_files.h"
 #include "textio/list_file.h"
@@ -32,9 +31,9 @@ std::optional<std::u16string> NextLineOfSlot() {
 }  // namespace
 
 ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const WindowRecord> records,
-                                   std::wstring_view fullPath) {
+                                   std::wstring_view fullPath, HWND owner) {
     const int64_t size = std::min<int64_t>(ListFileTextSize(title, records), INT32_MAX - 1);
-    if (CreateBufferW(kWriteBuffer, static_cast<int32_t>(size), MainWindow()) != 1) return {};
+    if (CreateBufferW(kWriteBuffer, static_cast<int32_t>(size), owner) != 1) return {};
     ListFileWriteResult written;
     LineBufferSink sink;
     if (AppendListText(sink, title, records)) {
@@ -47,9 +46,9 @@ ListFileWriteResult WriteListFileW(std::u16string_view title, std::span<const Wi
     return written;
 }
 
-ListFileReadResult ReadListFileW(std::wstring_view fullPath) {
+ListFileReadResult ReadListFileW(std::wstring_view fullPath, HWND owner) {
     ListFileReadResult read;
-    read.openResult = FileLIOpenW(kReadSlot, fullPath, MainWindow());
+    read.openResult = FileLIOpenW(kReadSlot, fullPath, owner);
     if (read.openResult < 0) return read;
     read.contents = ReadListFileText(NextLineOfSlot, read.openResult / 2);
     FileLICloseW(kReadSlot);

@@ -1,9 +1,9 @@
 #include <windows.h>
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "textio/list_file.h"
 #include "textio/list_file_name.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 #include "win32/text_conversion.h"
 
 namespace {

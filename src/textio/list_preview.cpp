@@ -1,9 +1,9 @@
 #include "textio/list_preview.h"
 
-#include "app/control_ids.h"
-#include "app/main_window.h"
 #include "textio/line_buffers.h"
 #include "textio/list_file.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_access.h"
 #include "win32/text_conversion.h"
 
 namespace {
@@ -50,7 +50,7 @@ void ShowListPreview() {
     }
     // A file that exists but cannot be read (held open by another program, say) shows nothing of
     // its own; the taskbar listing stays, as it does for every file that is found.
-    const ListFileReadResult read = ReadListFileW(path);
+    const ListFileReadResult read = ReadListFileW(path, MainWindow());
     if (read.openResult < 0) {
         SetControlTextW(control::kListText, L"");
         ShowTitle(L"");

@@ -1,6 +1,13 @@
+#include "ui/main_window_access.h"
+
 #include <vector>
 
-#include "app/main_window.h"
+namespace {
+HWND mainWindow = nullptr;
+}  // namespace
+
+HWND MainWindow() { return mainWindow; }
+void SetMainWindow(HWND window) { mainWindow = window; }
 
 std::wstring ControlTextW(int controlId) {
     const LRESULT length = SendDlgItemMessageW(MainWindow(), controlId, WM_GETTEXTLENGTH, 0, 0);

@@ -1,8 +1,8 @@
-#include "app/ui_resources.h"
+#include "ui/ui_resources.h"
 
 #include <iterator>
 
-#include "app/app_texts.h"
+#include "ui/ui_texts.h"
 #include "win32/unique_handle.h"
 
 namespace {
@@ -28,7 +28,7 @@ HFONT CreateSharedFont(int height, int weight, DWORD pitchAndFamily) {
 HFONT CreateProgramFont(int height, int weight, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
                         DWORD quality, DWORD pitchAndFamily) {
     return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charSet, outPrecision, clipPrecision, quality,
-                       pitchAndFamily, app_text::kFontFace);
+                       pitchAndFamily, ui_text::kFontFace);
 }
 
 void CreateUiResources() {
@@ -79,8 +79,8 @@ void ReadScreenSize() {
 }
 
 const wchar_t* FaceText(int index) {
-    static_assert(std::size(app_text::kFaces) == kFaceCount);
-    return (index >= 0 && index < kFaceCount) ? app_text::kFaces[index] : nullptr;
+    static_assert(std::size(ui_text::kFaces) == kFaceCount);
+    return (index >= 0 && index < kFaceCount) ? ui_text::kFaces[index] : nullptr;
 }
 
 const RestoreOptions& Options() { return restoreOptions; }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/restore_options.h"
+#include "ui/restore_options.h"
 
 void CreateUiResources();   // controlFont, dialogFont, titleFont, then backgroundBrush
 void ReleaseUiResources();  // DeleteObject on controlFont, dialogFont, titleFont, backgroundBrush, in that order
