@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "capture_steps.h"
+#include "restore_steps.h"
 
 namespace e2e {
 namespace {
@@ -43,7 +43,7 @@ protected:
 
 const ExpectedBox kLocked{capture_text::kFileErrorCaption, capture_text::kFileLocked, true};
 
-ExpectedBox Question(int answer) {
+ExpectedBox OverwriteQuestion(int answer) {
     return {capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, answer, IDCANCEL, {IDOK, IDCANCEL}};
 }
 
@@ -54,8 +54,8 @@ TEST_F(CaptureOntoAnExistingFile, TheOverwriteModeDecidesWhetherTheFileIsReplace
         int mode;
         std::vector<ExpectedBox> boxes;
         bool replaced;
-    } cases[] = {{"ask, Cancel", 0, {Question(IDCANCEL)}, false},
-                 {"ask, OK", 0, {Question(IDOK), Done()}, true},
+    } cases[] = {{"ask, Cancel", 0, {OverwriteQuestion(IDCANCEL)}, false},
+                 {"ask, OK", 0, {OverwriteQuestion(IDOK), Done()}, true},
                  {"overwrite", 1, {Done()}, true},
                  {"keep", 2, {{capture_text::kStoppedCaption, capture_text::kStopped, true}}, false}};
     for (const auto& c : cases) {
