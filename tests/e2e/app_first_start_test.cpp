@@ -2,7 +2,7 @@
 // defaults, and a clean end that leaves nothing behind.
 #include <algorithm>
 
-#include "driver/pavorin_driver.h"
+#include "app_steps.h"
 
 namespace e2e {
 namespace {
@@ -90,12 +90,7 @@ TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithTheDefaults) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(ids, expected);
 
-    EXPECT_EQ(Control(id::kListNumber).Text(), "0");
-    EXPECT_TRUE(Control(id::kReportResults).IsChecked());
-    EXPECT_FALSE(Control(id::kSaveState).IsChecked());
-    EXPECT_FALSE(Control(id::kDuplicateCheckOnCapture).IsChecked());
-    EXPECT_EQ(Control(id::kOverwriteMode).ComboSelection(), 0);
-    EXPECT_EQ(Control(id::kShowStateMode).ComboSelection(), 0);
+    EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"0", 0, 0, true, false, false}));
     EXPECT_FALSE(Control(id::kOptionsButton).IsChecked()) << "the options button looks released";
     EXPECT_EQ(main.Text(), "Pavorin - ") << "no lists0.txt: the preview leaves the bare prefix";
     EXPECT_EQ(Control(id::kOverwriteMode).ComboItems(), (std::vector<std::string>{"上書き確認", "常に上書き", "報告のみ"}));

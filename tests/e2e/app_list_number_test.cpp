@@ -22,7 +22,7 @@ TEST_F(ListNumber, TypingKeepsThreeCharactersAndTheArrowsStepBetweenZeroAndOneHu
     for (const Step& step : {Step{"", true, "0"}, Step{"5", true, "4"}, Step{"", false, "5"}, Step{"007", false, "8"},
                              Step{"99", false, "100"}, Step{"", false, "100"}}) {
         if (*step.typed) NumberBox().TypeOver(step.typed);
-        step.up ? app().UpDown().StepUp() : app().UpDown().StepDown();
+        app().UpDown().Step(step.up);
         EXPECT_EQ(NumberBox().Text(), step.shown) << "typed \"" << step.typed << "\", " << (step.up ? "up" : "down");
     }
     EXPECT_EQ(NumberBox().Send(EM_GETLIMITTEXT), 3);

@@ -7,37 +7,29 @@ namespace {
 
 class SettingsFile : public SettingsScenario {};
 
-TEST_F(SettingsFile, SaveStateWritesTheControlsAsTheyStandAtExit) {
+// The whole story: save the controls as they stand at exit (the list number as typed, shown as a number),
+// see them again, clear 1008 (only "0" and TAB are written over the start of the file), and find the values
+// of the last full save at the next start.
+TEST_F(SettingsFile, SavedValuesSurviveRestartsAndClearingSaveStateFreezesThem) {
     StartPavorin();
-    Control(id::kListNumber).TypeOver("42");
+    Control(id::kListNumber).TypeOver("042");
     Control(id::kOverwriteMode).SelectComboItem(2);
     Control(id::kShowStateMode).SelectComboItem(1);
     Control(id::kReportResults).SetChecked(false);
     Control(id::kSaveState).SetChecked(true);
-    ExpectSettingsFileAfterClosing("-1\t42 2 1 0 0 1 0 1 1 0 500");
-}
-
-// The whole story: save (the list number as typed, shown as a number), see it again, clear 1008 (only "0"
-// and TAB are written over the start of the file), and find the values of the last full save at the next start.
-TEST_F(SettingsFile, SavedValuesSurviveRestartsAndClearingSaveStateFreezesThem) {
-    StartPavorin();
-    Control(id::kListNumber).TypeOver("042");
-    Control(id::kOverwriteMode).SelectComboItem(1);
-    Control(id::kShowStateMode).SelectComboItem(2);
-    Control(id::kSaveState).SetChecked(true);
     RestartPavorin();
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "-1\t042 1 2 -1 0 1 0 1 1 0 500"));
-    EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"42", 1, 2, true, true, false}));
+    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "-1\t042 2 1 0 0 1 0 1 1 0 500"));
+    EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"42", 2, 1, false, true, false}));
 
     Control(id::kSaveState).SetChecked(false);
     Control(id::kListNumber).TypeOver("9");
     Control(id::kOverwriteMode).SelectComboItem(0);
-    Control(id::kReportResults).SetChecked(false);
+    Control(id::kReportResults).SetChecked(true);
     RestartPavorin();
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "0\t\t042 1 2 -1 0 1 0 1 1 0 500"));
-    EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"42", 1, 2, true, false, false}));
+    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", "0\t\t042 2 1 0 0 1 0 1 1 0 500"));
+    EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"42", 2, 1, false, false, false}));
 
-    ExpectSettingsFileAfterClosing("0\t\t042 1 2 -1 0 1 0 1 1 0 500");
+    ExpectSettingsFileAfterClosing("0\t\t042 2 1 0 0 1 0 1 1 0 500");
 }
 
 TEST_F(SettingsFile, MegabyteAfterTheValuesIsKeptWhenOnlySaveStateIsRecorded) {

@@ -32,9 +32,6 @@ inline ShownSettings SettingsShownBy(const Pavorin& app) {
             app.Control(id::kDuplicateCheckOnCapture).IsChecked()};
 }
 
-// What a first start without a settings file shows.
-inline const ShownSettings kFirstStartSettings{"0", 0, 0, true, false, false};
-
 // The file written at exit when 1008 is the only thing the user changed.
 inline constexpr const char* kDefaultsSaved = "-1\t0 0 0 -1 0 1 0 1 1 0 500";
 

@@ -2,7 +2,6 @@
 // failure, the restore finds no list, the program goes on, and at exit the settings are silently not
 // written. Running as root under Wine, a folder of the Linux kernel's own file systems is the one place
 // that refuses every new file: /sys answers access denied, /proc/sys answers that there is no such file.
-#include "capture_steps.h"
 #include "restore_steps.h"
 
 namespace e2e {

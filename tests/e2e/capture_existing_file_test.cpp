@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "capture_steps.h"
+#include "restore_steps.h"
 
 namespace e2e {
 namespace {
@@ -43,33 +43,34 @@ protected:
 
 const ExpectedBox kLocked{capture_text::kFileErrorCaption, capture_text::kFileLocked, true};
 
-ExpectedBox Question(int answer) {
+ExpectedBox OverwriteQuestion(int answer) {
     return {capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, answer, IDCANCEL, {IDOK, IDCANCEL}};
 }
 
-TEST_F(CaptureOntoAnExistingFile, AskFirstQuestionsWithCancelAsDefaultAndKeepsTheFileOnCancel) {
-    StartWithMode(0);
-    Capture({Question(IDCANCEL)});
-    ExpectKept();
-    EXPECT_EQ(app().MainWindow().Text(), "Pavorin - old list") << "a refused capture leaves the caption";
-}
-
-TEST_F(CaptureOntoAnExistingFile, AskFirstReplacesTheFileOnOk) {
-    StartWithMode(0);
-    Capture({Question(IDOK), Done()});
-    ExpectReplaced();
-}
-
-TEST_F(CaptureOntoAnExistingFile, OverwriteReplacesWithoutAsking) {
-    StartWithMode(1);
-    Capture({Done()});
-    ExpectReplaced();
-}
-
-TEST_F(CaptureOntoAnExistingFile, KeepExistingStopsWithAWarning) {
-    StartWithMode(2);
-    Capture({{capture_text::kStoppedCaption, capture_text::kStopped, true}});
-    ExpectKept();
+// Ask first (Cancel is its default), overwrite without asking, or stop with a warning.
+TEST_F(CaptureOntoAnExistingFile, TheOverwriteModeDecidesWhetherTheFileIsReplaced) {
+    const struct {
+        const char* name;
+        int mode;
+        std::vector<ExpectedBox> boxes;
+        bool replaced;
+    } cases[] = {{"ask, Cancel", 0, {OverwriteQuestion(IDCANCEL)}, false},
+                 {"ask, OK", 0, {OverwriteQuestion(IDOK), Done()}, true},
+                 {"overwrite", 1, {Done()}, true},
+                 {"keep", 2, {{capture_text::kStoppedCaption, capture_text::kStopped, true}}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        folder.Write("lists2.txt", Utf16File(kOldList));
+        StartWithMode(c.mode);
+        Capture(c.boxes);
+        if (c.replaced) {
+            ExpectReplaced();
+        } else {
+            ExpectKept();
+            EXPECT_EQ(app().MainWindow().Text(), "Pavorin - old list") << "a refused capture leaves the caption";
+        }
+        EXPECT_EQ(ClosePavorin(), 0u);
+    }
 }
 
 TEST_F(CaptureOntoAnExistingFile, AReadOnlyFileIsRefusedBeforeAnyQuestion) {

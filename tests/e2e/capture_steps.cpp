@@ -1,4 +1,4 @@
-#include "capture_steps.h"
+#include "restore_steps.h"
 
 #include <algorithm>
 
@@ -34,11 +34,6 @@ standin::WindowSpec FolderSpec(standin::WindowKind kind, const std::wstring& pat
     spec.normal = normal;
     spec.viewMode = viewMode;
     return spec;
-}
-
-void CaptureScenario::SetUp() {
-    PavorinScenario::SetUp();
-    ASSERT_TRUE(shell.running()) << "the stand-in shell did not start";
 }
 
 HWND CaptureScenario::Open(const standin::WindowSpec& spec) {
@@ -94,11 +89,6 @@ void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes) {
     app.Settle();
     WaitFor("the end of the command", [&] { return app.Control(id::kCaptureButton).IsEnabled(); }, 60s);
     for (const MessageBoxWindow& extra : app.MessageBoxes()) ADD_FAILURE() << "unexpected " << extra.Describe();
-}
-
-void CaptureScenario::Capture(const std::vector<ExpectedBox>& boxes) {
-    Control(id::kCaptureButton).Click();
-    AnswerBoxes(app(), boxes);
 }
 
 void CaptureScenario::ExpectListFile(std::string_view number, std::string_view title,

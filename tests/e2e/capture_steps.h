@@ -1,10 +1,9 @@
 #pragma once
-// What the capture scenarios share: the stand-in shell beside the program, the list file a capture
-// should write (built from the windows the scenario opened, never from the program's output), and the
-// message boxes a capture should show, answered one by one.
+// What the capture and restore scenarios share: the texts of the capture, the list file a capture should
+// write (built from the windows the scenario opened, never from the program's output), and the message
+// boxes a command should show, answered one by one.
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,32 +60,5 @@ struct ExpectedBox {
 // Answers the message boxes that must follow a click, in order, waits until the program has handled
 // everything, and fails on any other box.
 void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes);
-
-class CaptureScenario : public PavorinScenario {
-protected:
-    void SetUp() override;
-
-    // Opens a window of the stand-in shell and remembers how it was opened.
-    HWND Open(const standin::WindowSpec& spec);
-    HWND OpenFolder(standin::WindowKind kind, const std::wstring& path, int viewMode = 1);
-    // What the list file should hold for a window opened here: its path, rectangle and view mode as
-    // opened, its class from its kind, the length of the location URL the shell shows for it.
-    ExpectedRecord RecordOf(HWND window, int flags = 0, int showCmd = SW_SHOWNORMAL) const;
-
-    // Starts the program with list number and title typed in.
-    void StartWithList(std::string_view number, std::string_view title);
-    // Clicks "ウィンドウを取得" and answers the boxes that must follow, in order; no other box may show.
-    void Capture(const std::vector<ExpectedBox>& boxes);
-    void ExpectListFile(std::string_view number, std::string_view title, const std::vector<ExpectedRecord>& records);
-    // The main window after a capture: caption, and edit 1003 holding the text of the list file.
-    void ExpectShownList(std::string_view title, const std::vector<ExpectedRecord>& records);
-
-    static ExpectedBox Done() { return {capture_text::kCaptureCaption, capture_text::kDone}; }
-
-    standin::Shell shell;
-
-private:
-    std::map<HWND, standin::WindowSpec> opened_;
-};
 
 }  // namespace e2e

@@ -18,7 +18,7 @@ protected:
         StartPavorin();
     }
     Window Open() { return OpenOptionsDialog(app()); }
-    void Ok(const Window& dialog) { ClickClosing(app(), dialog.Control(id::kOk)); }
+    void Ok(const Window& dialog) { dialog.Control(id::kOk).Click(); }
     std::string SavedAtExit() {
         EXPECT_EQ(ClosePavorin(), 0u);
         return folder.Read("Pavorin.ini").value_or("(no file)");

@@ -32,13 +32,12 @@ inline Box CentredOnScreen(int width, int height) {
 }
 
 // A NORMALDLG window owned by the main window, with a caption and a close box only, centred, of this size.
-void ExpectDialogFrame(const Pavorin& app, const Window& dialog, int width, int height);
-
-// Presses the key combination Alt+F4 on the window, as the keyboard delivers it, and waits until the
-// program has handled it.
-void PressAltF4(const Pavorin& app, const Window& window);
-
-// Clicks a button that may close its own window, and waits until the program has handled the click.
-void ClickClosing(const Pavorin& app, const Window& button);
+inline void ExpectDialogFrame(const Pavorin& app, const Window& dialog, int width, int height) {
+    EXPECT_EQ(dialog.ClassName(), "NORMALDLG");
+    EXPECT_EQ(dialog.Owner(), app.MainWindow());
+    EXPECT_EQ(dialog.ScreenBox(), CentredOnScreen(width, height));
+    const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(dialog.Style() & frame, static_cast<DWORD>(WS_CAPTION | WS_SYSMENU)) << Hex(dialog.Style());
+}
 
 }  // namespace e2e

@@ -29,9 +29,14 @@ TEST_F(VersionDialog, OpensCentredWithItsTitleAndVersion) {
 
 TEST_F(VersionDialog, FaceButtonIsDisabledUntilTheDialogClosesByOkCaptionButtonOrAltF4) {
     const std::pair<const char*, std::function<void(const Window&)>> closings[] = {
-        {"OK", [&](const Window& dialog) { ClickClosing(app(), dialog.Control(id::kOk)); }},
+        {"OK", [&](const Window& dialog) { dialog.Control(id::kOk).Click(); }},
         {"caption button", [&](const Window& dialog) { dialog.Post(WM_SYSCOMMAND, SC_CLOSE); app().Settle(); }},
-        {"Alt+F4", [&](const Window& dialog) { PressAltF4(app(), dialog); }},
+        {"Alt+F4", [&](const Window& dialog) {
+             const LPARAM keyData = 1 | (LPARAM{1} << 29) | static_cast<LPARAM>(MapVirtualKeyW(VK_F4, MAPVK_VK_TO_VSC)) << 16;
+             dialog.Post(WM_SYSKEYDOWN, VK_F4, keyData);
+             dialog.Post(WM_SYSKEYUP, VK_F4, keyData | (LPARAM{3} << 30));
+             app().Settle();
+         }},
     };
     for (const auto& [way, close] : closings) {
         SCOPED_TRACE(way);
@@ -49,12 +54,12 @@ TEST_F(VersionDialog, NinePressesOfNextFaceBringTheFirstFaceBackAndTheFaceSurviv
         PressNextFace(dialog, 1);
         EXPECT_EQ(FaceButton().Text(), kFaces[press % kFaces.size()]) << "press " << press;
     }
-    ClickClosing(app(), dialog.Control(id::kOk));
+    dialog.Control(id::kOk).Click();
     EXPECT_EQ(FaceButton().Text(), kFaces[2]);
     dialog = Open();
     PressNextFace(dialog, 1);
     EXPECT_EQ(FaceButton().Text(), kFaces[3]);
-    ClickClosing(app(), dialog.Control(id::kOk));
+    dialog.Control(id::kOk).Click();
 }
 
 // Every control of the main window but the face button, as shown: id, text, place, enabled.
@@ -69,7 +74,7 @@ TEST_F(VersionDialog, RemovingTheFaceButtonClosesTheDialogAndChangesNothingElse)
     const auto expected = ShownControls(app().MainWindow());
     const std::string caption = app().MainWindow().Text();
     const Window dialog = Open();
-    ClickClosing(app(), dialog.Control(id::kRemoveFace));
+    dialog.Control(id::kRemoveFace).Click();
     EXPECT_TRUE(app().Dialogs().empty());
     EXPECT_FALSE(app().MainWindow().FindControl(id::kFaceButton));
     EXPECT_EQ(ShownControls(app().MainWindow()), expected);
@@ -83,11 +88,11 @@ TEST_F(VersionDialog, StaysUsableWhileTheOptionsDialogIsOpen) {
     EXPECT_FALSE(app().MainWindow().IsEnabled());
     PressNextFace(version, 1);
     EXPECT_EQ(FaceButton().Text(), kFaces[1]);
-    ClickClosing(app(), version.Control(id::kOk));
+    version.Control(id::kOk).Click();
     EXPECT_TRUE(app().Dialogs(kVersionTitle).empty());
     EXPECT_TRUE(FaceButton().IsEnabled());
     EXPECT_EQ(app().Dialogs(kOptionsTitle).size(), 1u) << "the options dialog is still open";
-    ClickClosing(app(), options.Control(id::kOk));
+    options.Control(id::kOk).Click();
     EXPECT_TRUE(app().MainWindow().IsEnabled());
 }
 

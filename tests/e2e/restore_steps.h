@@ -4,6 +4,7 @@
 // desktop it expects, window by window.
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,29 @@ protected:
 
 private:
     void RunCommand(int button, const std::vector<ExpectedBox>& boxes);
+};
+
+// The capture scenarios: windows the stand-in opens on made-up folder paths, and the list file and list
+// text a capture should give for them.
+class CaptureScenario : public RestoreScenario {
+protected:
+    // Opens a window of the stand-in shell and remembers how it was opened.
+    HWND Open(const standin::WindowSpec& spec);
+    HWND OpenFolder(standin::WindowKind kind, const std::wstring& path, int viewMode = 1);
+    // What the list file should hold for a window opened here: its path, rectangle and view mode as
+    // opened, its class from its kind, the length of the location URL the shell shows for it.
+    ExpectedRecord RecordOf(HWND window, int flags = 0, int showCmd = SW_SHOWNORMAL) const;
+
+    // Starts the program with list number and title typed in.
+    void StartWithList(std::string_view number, std::string_view title);
+    void ExpectListFile(std::string_view number, std::string_view title, const std::vector<ExpectedRecord>& records);
+    // The main window after a capture: caption, and edit 1003 holding the text of the list file.
+    void ExpectShownList(std::string_view title, const std::vector<ExpectedRecord>& records);
+
+    static ExpectedBox Done() { return {capture_text::kCaptureCaption, capture_text::kDone}; }
+
+private:
+    std::map<HWND, standin::WindowSpec> opened_;
 };
 
 }  // namespace e2e

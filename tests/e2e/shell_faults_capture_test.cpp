@@ -3,7 +3,7 @@
 // program goes on, says what it could do, and never puts a snapshot of a broken shell over a good one.
 // (A taskbar without its toolbar chain, and windows without a taskbar button, have scenarios beside the
 // capture's own.)
-#include "capture_steps.h"
+#include "restore_steps.h"
 
 namespace e2e {
 namespace {

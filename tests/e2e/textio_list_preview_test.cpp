@@ -54,7 +54,7 @@ TEST_F(ListPreview, SteppingTheUpDownShowsTheNextList) {
     WriteList("4", "fourth\r\n1\r\nE:\\\r\n0:0:640:480:0:3:\r\n12\r\n3:1\r\n");
     StartPavorin();
     NumberBox().TypeOver("3");
-    app().UpDown().StepDown();
+    app().UpDown().Step(false);
     ASSERT_EQ(NumberBox().Text(), "4");
     ExpectShown("fourth", "E:\\\r\n0:0:640:480:0:3: 12 3 1\r\n");
 }

@@ -40,7 +40,7 @@ TEST_F(ReleaseArchive, ShowsItsMainWindowAndReadMeNamesEveryLabelAsShown) {
     labels.push_back(options.Text());
     for (const Window& control : options.Children())
         if (control.ClassName() != "Edit") labels.push_back(control.Text());
-    options.PostClose();
+    options.Post(WM_CLOSE);
     app().Settle();
     const std::string readMe = ReadMe();
     for (const std::string& label : labels) EXPECT_NE(readMe.find(label), std::string::npos) << label;

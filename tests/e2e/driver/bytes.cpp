@@ -11,19 +11,14 @@ namespace {
 
 constexpr size_t kContext = 48;  // bytes shown on each side of the first difference in long files
 
-std::string EscapeByte(unsigned char byte) {
-    switch (byte) {
-        case '\t': return "\\t";
-        case '\r': return "\\r";
-        case '\n': return "\\n";
-        case '\0': return "\\0";
-        case '\\': return "\\\\";
-        case '"': return "\\\"";
-        default: break;
+// Printable ASCII as is, every other byte as \xNN.
+std::string EscapeBytes(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
+        text += c >= 0x20 && c < 0x7F && c != '\\' ? std::string(1, c) : escaped;
     }
-    if (byte >= 0x20 && byte < 0x7F) return std::string(1, static_cast<char>(byte));
-    char text[8];
-    std::snprintf(text, sizeof text, "\\x%02X", byte);
     return text;
 }
 
@@ -35,21 +30,6 @@ std::string ExcerptAround(std::string_view bytes, size_t mark) {
 }
 
 }  // namespace
-
-std::string EscapeBytes(std::string_view bytes) {
-    std::string text;
-    for (const char c : bytes) text += EscapeByte(static_cast<unsigned char>(c));
-    return text;
-}
-
-std::string EscapeText(std::string_view utf8) {
-    std::string text;
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += byte >= 0x80 ? std::string(1, c) : EscapeByte(byte);
-    }
-    return text;
-}
 
 ::testing::AssertionResult SameBytes(std::string_view actual, std::string_view expected) {
     if (actual == expected) return ::testing::AssertionSuccess();

@@ -1,6 +1,6 @@
 #pragma once
 // Byte-exact comparison of files with a failure message a person can read: both sides escaped
-// (\t, \r, \n, \0, \xNN), the first differing offset marked, long files cut to the neighbourhood of the
+// (\xNN), the first differing offset marked, long files cut to the neighbourhood of the
 // difference.
 #include <gtest/gtest.h>
 
@@ -19,10 +19,5 @@ namespace e2e {
 
 // The bytes of a UTF-16 little-endian file with byte order mark, from UTF-8 text (list files).
 std::string Utf16File(std::string_view utf8);
-
-// Bytes escaped for a message: printable ASCII as is, the rest as \t \r \n \0 \xNN.
-std::string EscapeBytes(std::string_view bytes);
-// UTF-8 text escaped for a message: control characters escaped, everything else as is.
-std::string EscapeText(std::string_view utf8);
 
 }  // namespace e2e

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "driver/bytes.h"
 #include "driver/text.h"
 
 namespace e2e {
@@ -38,12 +37,6 @@ std::vector<int> MessageBoxWindow::ButtonIds() const {
     return ids;
 }
 
-std::vector<std::string> MessageBoxWindow::ButtonTexts() const {
-    std::vector<std::string> texts;
-    for (const Window& button : VisibleButtons()) texts.push_back(button.Text());
-    return texts;
-}
-
 int MessageBoxWindow::DefaultButton() const {
     for (const Window& button : VisibleButtons())
         if ((button.Style() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return button.Id();
@@ -72,11 +65,8 @@ void MessageBoxWindow::Press(int buttonId) const {
 
 std::string MessageBoxWindow::Describe() const {
     if (!box_.Exists()) return "(a message box that has closed)";
-    std::string described = "caption \"" + Caption() + "\", text \"" + EscapeText(Text()) + "\", buttons [";
-    const std::vector<int> ids = ButtonIds();
-    const std::vector<std::string> texts = ButtonTexts();
-    for (size_t i = 0; i < ids.size(); ++i)
-        described += (i ? ", " : "") + std::to_string(ids[i]) + " \"" + texts[i] + "\"";
+    std::string described = "caption \"" + Caption() + "\", text \"" + Text() + "\", buttons [";
+    for (const Window& button : VisibleButtons()) described += std::to_string(button.Id()) + " \"" + button.Text() + "\" ";
     return described + "], icon " + (HasIcon() ? "yes" : "no");
 }
 

@@ -16,12 +16,9 @@ class MessageBoxWindow {
 public:
     explicit MessageBoxWindow(Window box) : box_(box) {}
 
-    const Window& window() const { return box_; }
-    Window Owner() const { return box_.Owner(); }
     std::string Caption() const { return box_.Text(); }
     std::string Text() const;
     std::vector<int> ButtonIds() const;  // IDOK, IDCANCEL, IDYES, IDNO... in the order shown
-    std::vector<std::string> ButtonTexts() const;
     int DefaultButton() const;  // the id of the BS_DEFPUSHBUTTON button, 0 when none
     bool HasIcon() const;
 

@@ -84,13 +84,13 @@ Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& optio
         }
         if (hidden && boxShown) mainWindow_ = hidden;
         return static_cast<bool>(mainWindow_);
-    }, options.patience);
+    });
 }
 
 Pavorin::~Pavorin() { Terminate(); }
 
 Window Pavorin::UpDown() const {
-    const Window upDown = mainWindow_.FirstChildOfClass("msctls_updown32");
+    const Window upDown(FindWindowExW(mainWindow_.handle(), nullptr, L"msctls_updown32", nullptr));
     if (!upDown) throw DriverError("the main window has no up-down control");
     return upDown;
 }
@@ -128,13 +128,12 @@ std::vector<Window> Pavorin::Dialogs(std::string_view caption) const {
     return dialogs;
 }
 
-Window Pavorin::WaitForDialog(std::string_view caption, Duration patience) const {
+Window Pavorin::WaitForDialog(std::string_view caption) const {
     std::vector<Window> dialogs;
-    const std::string what = caption.empty() ? "a dialog" : "the dialog \"" + std::string(caption) + "\"";
-    WaitFor(what + " of " + Describe(), [&] {
+    WaitFor("the dialog \"" + std::string(caption) + "\" of " + Describe(), [&] {
         dialogs = Dialogs(caption);
         return !dialogs.empty() || !IsRunning();
-    }, patience);
+    });
     if (dialogs.empty()) throw DriverError("no dialog: " + Describe());
     return dialogs.front();
 }

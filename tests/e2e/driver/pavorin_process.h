@@ -20,12 +20,10 @@ namespace e2e {
 // Where Pavorin.exe is: the environment variable PAVORIN_EXE when set, else the path of the build.
 std::wstring PavorinExePath();
 
-// How to start: the command line after the program name, how long to wait for the main window, and
-// whether to wait for one at all (a run from the command line shows none: MainWindow() stays empty, boxes
+// How to start: the command line after the program name, and whether to wait for the main window at all (a run from the command line shows none: MainWindow() stays empty, boxes
 // and the exit code tell).
 struct StartOptions {
     std::wstring arguments;
-    Duration patience = kPatience;
     bool untilMainWindow = true;
 };
 
@@ -56,10 +54,10 @@ public:
     // The program's dialogs: visible top-level windows of class NORMALDLG owned by the main window,
     // optionally only those with the given caption.
     std::vector<Window> Dialogs(std::string_view caption = {}) const;
-    Window WaitForDialog(std::string_view caption = {}, Duration patience = kPatience) const;
+    Window WaitForDialog(std::string_view caption = {}) const;
 
     // Ending.
-    void Close() const { mainWindow_.PostClose(); }  // WM_CLOSE to the main window, posted
+    void Close() const { mainWindow_.Post(WM_CLOSE); }  // WM_CLOSE to the main window, posted
     std::optional<DWORD> WaitForExit(Duration patience = kPatience);  // nullopt while it still runs
     DWORD CloseAndWaitForExit(Duration patience = kPatience);  // raises DriverError when it does not end
     bool IsRunning() const;

@@ -63,30 +63,19 @@ Pixels CaptureScreen() {
 }
 
 void SaveBitmap(const Pixels& pixels, const std::wstring& path) {
-    const DWORD rowBytes = static_cast<DWORD>((pixels.width * 3 + 3) & ~3);
-    const DWORD imageBytes = rowBytes * static_cast<DWORD>(pixels.height);
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + imageBytes;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.rgb.size() * 4);
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof header;
     header.biWidth = pixels.width;
-    header.biHeight = pixels.height;  // bottom-up rows
+    header.biHeight = -pixels.height;  // top-down rows of 32 bits, as captured
     header.biPlanes = 1;
-    header.biBitCount = 24;
+    header.biBitCount = 32;
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    for (int y = pixels.height - 1; y >= 0; --y) {
-        std::string row(rowBytes, '\0');
-        for (int x = 0; x < pixels.width; ++x) {
-            const uint32_t pixel = pixels.At(x, y);
-            row[static_cast<size_t>(x) * 3] = static_cast<char>(pixel & 0xFF);
-            row[static_cast<size_t>(x) * 3 + 1] = static_cast<char>((pixel >> 8) & 0xFF);
-            row[static_cast<size_t>(x) * 3 + 2] = static_cast<char>((pixel >> 16) & 0xFF);
-        }
-        bytes += row;
-    }
+    bytes.append(reinterpret_cast<const char*>(pixels.rgb.data()), pixels.rgb.size() * 4);
     const win32::UniqueFile out(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;

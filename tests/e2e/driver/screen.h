@@ -13,7 +13,6 @@ struct Pixels {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> rgb;  // 0x00RRGGBB, row by row from the top
-    uint32_t At(int x, int y) const { return rgb[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
 };
 
 // The window's client area as the screen shows it now (covered parts show what covers them).

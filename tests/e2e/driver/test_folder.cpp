@@ -10,10 +10,8 @@ namespace e2e {
 
 namespace {
 
-std::wstring LastErrorText() { return L" (error " + std::to_wstring(GetLastError()) + L")"; }
-
 std::string ErrorIn(std::string_view what, const std::wstring& path) {
-    return std::string(what) + " " + Utf8(path) + Utf8(LastErrorText());
+    return std::string(what) + " " + Utf8(path) + " (error " + std::to_string(GetLastError()) + ")";
 }
 
 void RemoveTree(const std::wstring& path) {
@@ -61,15 +59,10 @@ void TestFolder::Write(std::string_view name, std::string_view bytes) const {
     const std::wstring path = PathOf(name);
     const win32::UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw DriverError(ErrorIn("cannot create", path));
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            throw DriverError(ErrorIn("cannot write", path));
-        done += written;
-    }
+    DWORD written = 0;
+    if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size())
+        throw DriverError(ErrorIn("cannot write", path));
 }
 
 std::optional<std::string> TestFolder::Read(std::string_view name) const {

@@ -34,15 +34,7 @@ std::string Hex(uint32_t value) {
 }
 
 std::string DescribeExitCode(uint32_t code) {
-    if (code < 0x10000) return std::to_string(code);
-    std::string described = Hex(code);
-    switch (code) {
-        case 0xC0000005: return described + " (access violation)";
-        case 0xC00000FD: return described + " (stack overflow)";
-        case 0xC0000374: return described + " (heap corruption)";
-        case 0xC0000409: return described + " (stack buffer overrun / fail-fast)";
-        default: return described;
-    }
+    return code < 0x10000 ? std::to_string(code) : Hex(code) + (code == 0xC0000005 ? " (access violation)" : "");
 }
 
 std::string DescribeProcess(uint32_t processId) {

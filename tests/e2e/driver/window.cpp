@@ -62,23 +62,14 @@ std::vector<Window> Window::Children() const {
     return children;
 }
 
-Window Window::FirstChildOfClass(std::string_view className) const {
-    for (const Window& child : Children())
-        if (CompareStringOrdinal(Wide(child.ClassName()).c_str(), -1, Wide(className).c_str(), -1, TRUE) == CSTR_EQUAL)
-            return child;
-    return {};
-}
-
-std::wstring Window::TextW() const {
+std::string Window::Text() const {
     const auto length = static_cast<size_t>(Send(WM_GETTEXTLENGTH));
     // The length can be counted in ANSI bytes; the buffer only has to be large enough.
     std::wstring text(length + 1, L'\0');
     const auto copied = static_cast<size_t>(Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     text.resize(copied < text.size() ? copied : text.size() - 1);
-    return text;
+    return Utf8(text);
 }
-
-std::string Window::Text() const { return Utf8(TextW()); }
 
 DWORD Window::Style() const { return static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE)); }
 DWORD Window::ExStyle() const { return static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE)); }
@@ -176,20 +167,11 @@ void Window::PressKey(UINT virtualKey) const {
     SettleThread(threadId);
 }
 
-// The upper and the lower arrow of an up-down control.
-void Window::StepUp() const {
+void Window::Step(bool up) const {
     RECT client = {};
     GetClientRect(handle_, &client);
-    ClickAt(client.right / 2, client.bottom / 4);
+    ClickAt(client.right / 2, client.bottom * (up ? 1 : 3) / 4);
 }
-
-void Window::StepDown() const {
-    RECT client = {};
-    GetClientRect(handle_, &client);
-    ClickAt(client.right / 2, client.bottom * 3 / 4);
-}
-
-void Window::PostClose() const { Post(WM_CLOSE); }
 
 LRESULT Window::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
     if (!Exists()) throw DriverError(Describe() + " no longer exists (" + MessageName(msg) + ")");

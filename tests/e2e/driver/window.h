@@ -42,12 +42,10 @@ public:
     Window Owner() const;   // GW_OWNER; empty when unowned
     Window Control(int id) const;  // raises DriverError when the child is missing
     Window FindControl(int id) const;  // empty when missing
-    Window FirstChildOfClass(std::string_view className) const;  // empty when none
     std::vector<Window> Children() const;  // direct children, in z-order
 
     // Text of a control or caption of a top-level window (WM_GETTEXT, wide, converted to UTF-8).
     std::string Text() const;
-    std::wstring TextW() const;
 
     // Styles and state.
     DWORD Style() const;
@@ -76,9 +74,7 @@ public:
     void SetText(std::string_view utf8) const;  // WM_SETTEXT, sent (prefer Type: a crash is only seen when posted)
     void SelectComboItem(int index) const;  // as the keyboard would (Home, then Down), settles
     void PressKey(UINT virtualKey) const;  // WM_KEYDOWN and WM_KEYUP (VK_END, VK_ESCAPE...), settles
-    void StepUp() const;    // up-down control: click its upper arrow, settles
-    void StepDown() const;  // up-down control: click its lower arrow, settles
-    void PostClose() const;  // WM_CLOSE
+    void Step(bool up) const;  // up-down control: click its upper or lower arrow, settles
 
     // Sends msg with a timeout; raises DriverError when the program does not answer.
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "restore/restore_decisions.h"
 
@@ -17,6 +18,12 @@ PlacementRecord Recorded(int32_t flags, int32_t showCmd, RectRecord normal = {10
     placement.ptMaxPosition = {-1, -1};
     placement.rcNormalPosition = normal;
     return placement;
+}
+
+// Every field of a placement, in the order of WINDOWPLACEMENT.
+std::vector<int32_t> Fields(const PlacementRecord& p) {
+    return {p.length, p.flags, p.showCmd, p.ptMinPosition.x, p.ptMinPosition.y, p.ptMaxPosition.x, p.ptMaxPosition.y,
+            p.rcNormalPosition.left, p.rcNormalPosition.top, p.rcNormalPosition.right, p.rcNormalPosition.bottom};
 }
 
 void ExpectShowState(ShowState actual, int32_t flags, int32_t showCmd) {
@@ -80,26 +87,10 @@ TEST(PlacementToWrite, TakesTheShowStateFromTheRecordAndTheRectangleOnlyWhenPlac
     current.ptMaxPosition = {-8, -8};
     const PlacementRecord recorded = Recorded(kRestoreToMaximized, kMaximized, {10, 20, 810, 620});
 
-    const PlacementRecord placed = PlacementToWrite(current, recorded, kShowAsCaptured, false, true);
-    EXPECT_EQ(placed.length, 44);
-    EXPECT_EQ(placed.flags, kRestoreToMaximized);
-    EXPECT_EQ(placed.showCmd, kMaximized);
-    EXPECT_EQ(placed.ptMinPosition.x, -32000);
-    EXPECT_EQ(placed.ptMinPosition.y, -32000);
-    EXPECT_EQ(placed.ptMaxPosition.x, -8);
-    EXPECT_EQ(placed.ptMaxPosition.y, -8);
-    EXPECT_EQ(placed.rcNormalPosition.left, 10);
-    EXPECT_EQ(placed.rcNormalPosition.top, 20);
-    EXPECT_EQ(placed.rcNormalPosition.right, 810);
-    EXPECT_EQ(placed.rcNormalPosition.bottom, 620);
-
-    const PlacementRecord kept = PlacementToWrite(current, recorded, kMinimizeAll, true, false);
-    EXPECT_EQ(kept.flags, kRestoreToMaximized);
-    EXPECT_EQ(kept.showCmd, kNormal);
-    EXPECT_EQ(kept.rcNormalPosition.left, 300);
-    EXPECT_EQ(kept.rcNormalPosition.top, 300);
-    EXPECT_EQ(kept.rcNormalPosition.right, 500);
-    EXPECT_EQ(kept.rcNormalPosition.bottom, 400);
+    EXPECT_EQ(Fields(PlacementToWrite(current, recorded, kShowAsCaptured, false, true)),
+              (std::vector<int32_t>{44, kRestoreToMaximized, kMaximized, -32000, -32000, -8, -8, 10, 20, 810, 620}));
+    EXPECT_EQ(Fields(PlacementToWrite(current, recorded, kMinimizeAll, true, false)),
+              (std::vector<int32_t>{44, kRestoreToMaximized, kNormal, -32000, -32000, -8, -8, 300, 300, 500, 400}));
 }
 
 TEST(UrlCapacity, NegativeLeavesNoRoomAndAbsurdLengthsAreCappedAtTheLongestUrl) {
@@ -113,15 +104,9 @@ TEST(UrlCapacity, NegativeLeavesNoRoomAndAbsurdLengthsAreCappedAtTheLongestUrl) 
 }
 
 TEST(BoxOf, GivesPositionAndExtentAndSaturatesAbsurdRectangles) {
-    const WindowBox box = BoxOf({10, 20, 810, 620});
-    EXPECT_EQ(box.x, 10);
-    EXPECT_EQ(box.y, 20);
-    EXPECT_EQ(box.width, 800);
-    EXPECT_EQ(box.height, 600);
-    const WindowBox inverted = BoxOf({500, 400, 100, 300});
-    EXPECT_EQ(inverted.width, -400);
-    EXPECT_EQ(inverted.height, -100);
-    const WindowBox absurd = BoxOf({INT32_MIN, INT32_MAX, INT32_MAX, INT32_MIN});
-    EXPECT_EQ(absurd.width, INT32_MAX);
-    EXPECT_EQ(absurd.height, INT32_MIN);
+    const auto fields = [](const WindowBox& b) { return std::vector<int32_t>{b.x, b.y, b.width, b.height}; };
+    EXPECT_EQ(fields(BoxOf({10, 20, 810, 620})), (std::vector<int32_t>{10, 20, 800, 600}));
+    EXPECT_EQ(fields(BoxOf({500, 400, 100, 300})), (std::vector<int32_t>{500, 400, -400, -100}));
+    EXPECT_EQ(fields(BoxOf({INT32_MIN, INT32_MAX, INT32_MAX, INT32_MIN})),
+              (std::vector<int32_t>{INT32_MIN, INT32_MAX, INT32_MAX, INT32_MIN}));
 }

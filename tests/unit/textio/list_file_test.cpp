@@ -108,18 +108,15 @@ TEST(ListFileReader, ReadsBackWhatTheWriterWrote) {
     const std::vector<WindowRecord> records = ToWindowRecords(file);
     ASSERT_EQ(records.size(), 2u);
     for (size_t i = 0; i < records.size(); ++i) {
-        const WindowRecord& expected = kTwoWindows[i];
-        EXPECT_EQ(records[i].path, expected.path);
-        EXPECT_EQ(records[i].pathLength, expected.pathLength);
-        EXPECT_EQ(records[i].urlLength, expected.urlLength);
-        EXPECT_EQ(records[i].viewMode, expected.viewMode);
-        EXPECT_EQ(records[i].classFlag, expected.classFlag);
-        EXPECT_EQ(records[i].placement.rcNormalPosition.left, expected.placement.rcNormalPosition.left);
-        EXPECT_EQ(records[i].placement.rcNormalPosition.bottom, expected.placement.rcNormalPosition.bottom);
-        EXPECT_EQ(records[i].placement.showCmd, expected.placement.showCmd);
-        EXPECT_EQ(records[i].placement.length, 44);
-        EXPECT_EQ(records[i].hwnd, 0u);
-        EXPECT_EQ(records[i].taskbarPosition, 0);
+        const WindowRecord& r = records[i];
+        const WindowRecord& e = kTwoWindows[i];
+        EXPECT_EQ(r.path, e.path) << i;
+        const RectRecord& box = r.placement.rcNormalPosition;
+        const RectRecord& want = e.placement.rcNormalPosition;
+        EXPECT_EQ((std::vector<int64_t>{r.pathLength, r.urlLength, r.viewMode, r.classFlag, box.left, box.top, box.right,
+                                        box.bottom, r.placement.showCmd, r.placement.length, int64_t(r.hwnd), r.taskbarPosition}),
+                  (std::vector<int64_t>{e.pathLength, e.urlLength, e.viewMode, e.classFlag, want.left, want.top, want.right,
+                                        want.bottom, e.placement.showCmd, 44, 0, 0})) << i;
     }
     EXPECT_EQ(file.records[1].placement, u"-8:-8:1288:1008:0:3:") << "the line is kept as stored";
 }
