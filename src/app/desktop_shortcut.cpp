@@ -15,6 +15,7 @@
 #include "win32/com_guards.h"
 #include "win32/message_box.h"
 #include "win32/text_conversion.h"
+#include "win32/unique_handle.h"
 
 namespace {
 
@@ -24,13 +25,6 @@ constexpr wchar_t kCreatedText[] = L"デスクトップにショートカット�
 constexpr wchar_t kFailedText[] = L"ショートカットを作成できませんでした";
 constexpr wchar_t kNoListText[] = L"ファイルがありません";
 constexpr wchar_t kFileErrorCaption[] = L"ファイルエラー";
-
-struct TaskMemoryTraits {
-    using Handle = PWSTR;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static void Close(Handle h) { CoTaskMemFree(h); }
-};
 
 struct Shortcut {
     std::wstring target;  // the running Pavorin.exe
@@ -59,7 +53,7 @@ std::wstring CurrentDirectory() {
 HRESULT DesktopFolder(std::wstring& path) {
     PWSTR folder = nullptr;
     const HRESULT result = SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &folder);
-    const win32::UniqueHandle<TaskMemoryTraits> owned(folder);
+    const win32::UniqueTaskString owned(folder);
     if (SUCCEEDED(result)) path = folder;
     return result;
 }

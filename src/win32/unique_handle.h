@@ -1,6 +1,7 @@
 #pragma once
 // Tiny owners for Win32 handles: one template, one traits struct per kind of handle.
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -81,11 +82,20 @@ struct LocalMemoryTraits {
     static void Close(Handle h) { LocalFree(h); }
 };
 
+// Strings the shell hands back in COM task memory (SHGetKnownFolderPath).
+struct TaskMemoryTraits {
+    using Handle = PWSTR;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { CoTaskMemFree(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueTaskString = UniqueHandle<TaskMemoryTraits>;
 
 }  // namespace win32
