@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "capture_steps.h"
+#include "shell_steps.h"
 #include "main_window_session.h"
 #include "textio/list_file.h"
 #include "ui/control_ids.h"

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "capture_steps.h"
+#include "shell_steps.h"
 #include "control/standin_control.h"
 #include "driver/pavorin_driver.h"
 #include "unix_process_times.h"

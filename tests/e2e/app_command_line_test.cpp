@@ -6,7 +6,7 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

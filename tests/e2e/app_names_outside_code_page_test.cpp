@@ -1,7 +1,7 @@
 // Names the system's code page lacks: started in a folder "Übersicht" with a list title "한국어" (neither Ü
 // nor Hangul is in code page 932), the program keeps its list and Pavorin.ini in that folder, the restore
 // finds the list, and the title comes back whole in the preview and in the next capture.
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

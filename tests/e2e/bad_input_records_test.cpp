@@ -2,15 +2,12 @@
 // placement or a view line without its colon, a URL length that is no number. The preview shows them as
 // they stand, the restore does what it can with them and says what it could not do, and the file stays as
 // it was.
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {
 
 using standin::WindowKind;
-
-const RECT kLeft{40, 40, 500, 400};
-const RECT kRight{520, 60, 1000, 500};
 
 class DamagedRecords : public RestoreScenario {
 protected:
@@ -46,9 +43,9 @@ TEST_F(DamagedRecords, APathTooLongForAnyFolderIsNotOpenedAndTheOthersAre) {
 // the line as it stands.
 TEST_F(DamagedRecords, APlacementWithoutItsLastColonIsReadToTheEndOfItsLine) {
     const ExpectedRecord alpha = Record(MakeFolder("alpha"), WindowKind::Folder, kLeft, SW_SHOWMAXIMIZED, 4);
-    const std::string bytes = StartWithChangedLine({alpha}, "40:40:500:400:0:3:", "40:40:500:400:0:3");
+    const std::string bytes = StartWithChangedLine({alpha}, "10:20:810:620:0:3:", "10:20:810:620:0:3");
     EXPECT_EQ(Control(id::kListText).Text(),
-              Utf8(alpha.path) + "\r\n40:40:500:400:0:3 " + std::to_string(alpha.urlLength) + " 4 0\r\n");
+              Utf8(alpha.path) + "\r\n10:20:810:620:0:3 " + std::to_string(alpha.urlLength) + " 4 0\r\n");
 
     Restore({Done()});
 

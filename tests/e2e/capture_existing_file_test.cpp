@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

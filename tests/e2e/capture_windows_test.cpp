@@ -1,7 +1,7 @@
 // The capture ("ウィンドウを取得") against the stand-in shell: which windows are recorded, in which
 // order, with which numbers, and what the user is told. Every list file is compared byte for byte with
 // the file built from the windows the scenario opened.
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

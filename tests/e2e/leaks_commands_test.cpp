@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "driver/process_resources.h"
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {
@@ -44,11 +44,8 @@ protected:
 
     // A capture over the list of the last one, then a restore that replaces the open windows with it.
     void Cycle(bool first) {
-        if (first) {
-            Capture({});
-        } else {
-            Capture({{capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, IDOK}});
-        }
+        const ExpectedBox overwrite{capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, IDOK};
+        Capture(first ? std::vector<ExpectedBox>{} : std::vector<ExpectedBox>{overwrite});
         Restore({Question(IDYES)});
     }
 };
@@ -58,10 +55,7 @@ TEST_F(Leaks, AHundredCapturesAndRestoresLeaveHoldingsFlat) {
     // window ends as soon as it shows; the time-out only has to outlast a slow launch.
     OpenWindow(Record(MakeFolder("one"), standin::WindowKind::Folder, RECT{40, 40, 500, 400}, SW_SHOWNORMAL, 4));
     OpenWindow(Record(MakeFolder("two"), standin::WindowKind::Explorer, RECT{80, 80, 600, 500}, SW_SHOWNORMAL, 3));
-    RestoreSettings settings;
-    settings.reportResults = false;
-    settings.timeoutMs = 5000;
-    StartWithSettings(settings);
+    StartWithSettings({.reportResults = false, .timeoutMs = 5000});
 
     for (int cycle = 0; cycle < kWarmUpCycles; ++cycle) Cycle(cycle == 0);
     const Holdings before = Held();

@@ -1,6 +1,6 @@
 // The restore options against the stand-in shell: the class a folder opens with, the show state the
 // windows end in, what is applied when, and the stand-by folder of duplicate-path mode.
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {
@@ -8,9 +8,6 @@ namespace {
 using standin::WindowKind;
 
 constexpr int kNormal = SW_SHOWNORMAL, kMinimized = SW_SHOWMINIMIZED, kMaximized = SW_SHOWMAXIMIZED;
-constexpr RECT kLeft{10, 20, 810, 620};
-constexpr RECT kRight{200, 150, 1000, 700};
-constexpr RECT kSmall{50, 60, 450, 460};
 
 // One way of restoring a plain folder window, an Explorer window captured maximised and a folder window
 // captured minimised, and how the three windows must end.

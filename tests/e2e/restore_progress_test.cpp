@@ -3,7 +3,7 @@
 // start meanwhile, and finds a window whose registration event never comes.
 #include <algorithm>
 
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

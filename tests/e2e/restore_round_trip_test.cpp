@@ -1,7 +1,7 @@
 // A desktop captured, closed and restored comes back window for window: the capture's list file carries
 // everything the restore needs, for both window classes, every show state and several view modes, whether
 // the restore is woken by the shell's events or has to poll because the shell refuses them.
-#include "restore_steps.h"
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {

@@ -1,7 +1,9 @@
 // The restore ("ウィンドウを反映") against the stand-in shell: which folders are launched, what happens to
 // the windows that are open already, and what the user is told. Every scenario ends by comparing every
-// window of the shell (path, class, normal rectangle, show state, view mode) with what it must be.
-#include "restore_steps.h"
+// window of the shell (path, class, normal rectangle, show state, view mode) with what it must be. The
+// shell behaves as Windows 7 and later do (and as XP did where told): every successful launch answers 42,
+// a list file may name something other than a folder, and folder names that sort alike are different.
+#include "shell_steps.h"
 
 namespace e2e {
 namespace {
@@ -9,11 +11,6 @@ namespace {
 using standin::WindowKind;
 
 class RestoreWindows : public RestoreScenario {};
-
-constexpr RECT kLeft{10, 20, 810, 620};
-constexpr RECT kRight{200, 150, 1000, 700};
-constexpr RECT kSmall{50, 60, 450, 460};
-constexpr RECT kWide{300, 30, 1250, 500};
 
 TEST_F(RestoreWindows, IntoAnEmptyDesktopEveryRecordOpensAsCaptured) {
     const std::vector<ExpectedRecord> records{
@@ -24,10 +21,12 @@ TEST_F(RestoreWindows, IntoAnEmptyDesktopEveryRecordOpensAsCaptured) {
     };
     StartWithList(records);
     Control(id::kListTitle).TypeOver("before");
+    standin::Shell::ResetUsage();
 
     Restore({Done()});
 
     ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1]), AsRecorded(records[2]), AsRecorded(records[3])});
+    EXPECT_EQ(standin::Shell::Usage().launches, 4) << "each launch answers 42, a success: none is tried again";
     EXPECT_EQ(Control(id::kListTitle).Text(), "restore");
 }
 
@@ -140,6 +139,41 @@ TEST_F(RestoreWindows, AListFileThatCannotBeOpenedEndsTheCommandWithAFileError) 
 
     ExpectDesktop({AsRecorded(open)});
     EXPECT_TRUE(app().IsRunning());
+}
+
+// A program and a document named by a list are neither launched nor run; only the folder opens.
+TEST_F(RestoreWindows, OnlyAnExistingFolderIsLaunched) {
+    const std::wstring marker = folder.PathOf("ran.txt");
+    folder.Write("setup.bat", "echo ran> \"" + Utf8(marker) + "\"\r\n");
+    folder.Write("notes.txt", "a document");
+    const std::vector<ExpectedRecord> records{
+        Record(folder.PathOf("setup.bat"), WindowKind::Folder, kLeft),
+        Record(folder.PathOf("notes.txt"), WindowKind::Explorer, kSmall),
+        Record(MakeFolder("here"), WindowKind::Folder, kRight, SW_SHOWNORMAL, 4),
+    };
+    StartWithList(records);
+    standin::Shell::ResetUsage();
+
+    Restore({Counted(restore_text::kNotOpened, 2)});
+
+    ExpectDesktop({AsRecorded(records[2])});
+    EXPECT_EQ(standin::Shell::Usage().launches, 1);
+    EXPECT_FALSE(folder.Exists("ran.txt"));
+}
+
+// "a01" is open: answered No, the record of "a1" still opens and only the record of "a01" is skipped.
+TEST_F(RestoreWindows, FoldersThatSortAlikeAreDifferentFolders) {
+    const ExpectedRecord open = Record(MakeFolder("a01"), WindowKind::Folder, kSmall, SW_SHOWNORMAL, 2);
+    OpenWindow(open);
+    const std::vector<ExpectedRecord> records{
+        Record(MakeFolder("a1"), WindowKind::Folder, kLeft, SW_SHOWNORMAL, 4),
+        Record(open.path, WindowKind::Explorer, kRight, SW_SHOWNORMAL, 6),
+    };
+    StartWithList(records);
+
+    Restore({Question(IDNO), Counted(restore_text::kAlreadyOpen, 1)});
+
+    ExpectDesktop({AsRecorded(open), AsRecorded(records[0])});
 }
 
 }  // namespace

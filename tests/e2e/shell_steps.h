@@ -1,7 +1,8 @@
 #pragma once
-// What the restore scenarios share: the stand-in shell beside the program, real folders to launch, the
-// list file and settings a scenario restores from, the message boxes it answers in order, and the final
-// desktop it expects, window by window.
+// What the scenarios against the stand-in shell share: the commands' texts, real folders to launch, the
+// list file and settings a scenario starts from (built from what the scenario opened, never from the
+// program's output), the message boxes a command must show, answered in order, and the desktop a
+// scenario expects at the end, window by window.
 #include <windows.h>
 
 #include <map>
@@ -9,13 +10,27 @@
 #include <string_view>
 #include <vector>
 
-#include "capture_steps.h"
 #include "control/standin_control.h"
 #include "driver/pavorin_driver.h"
 
 namespace e2e {
 
-// The restore's texts and captions (UTF-8).
+namespace capture_text {
+inline constexpr char kCaptureCaption[] = "ウィンドウを取得";
+inline constexpr char kDone[] = "完了しました";
+inline constexpr char kLostHandle[] = "ハンドルを見失いました";
+inline constexpr char kAlignCaption[] = "AlignWindowInOrder";
+inline constexpr char kFileErrorCaption[] = "ファイルエラー";
+inline constexpr char kFileLocked[] = "ファイルはロックされています\n保存できませんでした";
+inline constexpr char kFileNotWritten[] = "ファイルに書き込めませんでした\n保存できませんでした";
+inline constexpr char kOverwriteCaption[] = "ファイルの上書き確認";
+inline constexpr char kOverwriteQuestion[] = "番号のファイルは既に存在します。\r\nファイルを上書きしますか？";
+inline constexpr char kStoppedCaption[] = "中止";
+inline constexpr char kStopped[] = "番号のファイルが既にあるので、処理を中止しました";
+inline constexpr char kBrowserNotSupported[] = "Internet Explorerのウィンドウはサポートしていません。\n完了しました";
+inline constexpr char kTaskbarUnreadable[] = "タスクバーの並び順を読み取れませんでした\nウィンドウリストの順に保存します";
+}  // namespace capture_text
+
 namespace restore_text {
 inline constexpr char kCaption[] = "ウィンドウを反映";
 inline constexpr char kFileErrorCaption[] = "ファイルエラー";
@@ -31,6 +46,43 @@ inline constexpr char kLost[] = "見失ったウィンドウが";
 inline constexpr char kLostHint[] = "\nタイムアウト値を増やしてみてください。";
 }  // namespace restore_text
 
+// Normal rectangles the scenarios give their windows.
+inline constexpr RECT kLeft{10, 20, 810, 620};
+inline constexpr RECT kRight{200, 150, 1000, 700};
+inline constexpr RECT kSmall{50, 60, 450, 460};
+inline constexpr RECT kWide{300, 30, 1250, 500};
+
+// One folder window as a list file holds it.
+struct ExpectedRecord {
+    std::wstring path;
+    RECT normal{};
+    int flags = 0;
+    int showCmd = SW_SHOWNORMAL;
+    size_t urlLength = 0;
+    int viewMode = 0;
+    int classFlag = 0;
+};
+
+// The text of a list file (UTF-8, before it becomes UTF-16 with its byte order mark).
+std::string ListFileText(std::string_view title, const std::vector<ExpectedRecord>& records);
+
+// A window of the stand-in showing a file-system folder.
+standin::WindowSpec FolderSpec(standin::WindowKind kind, const std::wstring& path, RECT normal = {100, 100, 740, 580},
+                               int viewMode = 1);
+
+struct ExpectedBox {
+    std::string caption;
+    std::string text;
+    bool icon = false;
+    int press = IDOK;
+    int defaultButton = 0;          // checked when not 0
+    std::vector<int> buttons = {};  // in the order shown; checked when not empty
+};
+
+// Answers the message boxes that must follow a click, in order, waits for the command to end (1000
+// enabled again), and fails on any other box.
+void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes);
+
 // The options and main-window settings a restore runs with, written into Pavorin.ini before the start.
 struct RestoreSettings {
     int showStateMode = 0;  // 0 as captured, 1 minimise all, 2 cancel minimising
@@ -43,12 +95,12 @@ struct RestoreSettings {
     unsigned timeoutMs = 2000;
 };
 
-// One window of the stand-in desktop as a scenario expects it after the restore.
+// One window of the stand-in desktop as a scenario expects it at the end.
 struct ExpectedWindow {
     std::wstring path;
     standin::WindowKind kind = standin::WindowKind::Folder;
     RECT normal{};
-    int showCmd = SW_SHOWNORMAL;  // as GetWindowPlacement reports it: 1 normal, 2 minimised, 3 maximised
+    int showCmd = SW_SHOWNORMAL;  // as GetWindowPlacement reports it
     bool restoresToMaximized = false;
     int viewMode = 1;
 };
@@ -59,32 +111,25 @@ protected:
 
     // A real folder inside the scenario's folder (the shell opens only folders that exist).
     std::wstring MakeFolder(std::string_view name) const;
-    // A record of a list file for a folder window of this kind, placement and view mode; the URL length
-    // is that of the folder's file URL.
+    // A record for a folder window of this kind; the URL length is that of the folder's file URL.
     static ExpectedRecord Record(const std::wstring& path, standin::WindowKind kind, RECT normal,
                                  int showCmd = SW_SHOWNORMAL, int viewMode = 1, int flags = 0);
     // A window the shell opens itself before the restore.
     HWND OpenWindow(const ExpectedRecord& as, standin::CloseResponse close = standin::CloseResponse::Close);
 
-    // Writes the settings (list number 1), and starts the program on them.
+    // Pavorin.ini (list number 1), and list 1 with these records beside it; Start... then starts the program.
     void WriteSettings(const RestoreSettings& settings = {});
     void StartWithSettings(const RestoreSettings& settings = {});
-    // Writes list 1 with these records and the settings, and starts the program on them.
     void WriteList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
     void StartWithList(const std::vector<ExpectedRecord>& records, const RestoreSettings& settings = {});
-    // Clicks "ウィンドウを反映" (or "ウィンドウを取得"), answers the boxes that must follow, in order, and
-    // waits for the command to end (1000 enabled again); no other box may show.
+    // Clicks "ウィンドウを反映" (or "ウィンドウを取得") and answers the boxes that must follow.
     void Restore(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kRestoreButton, boxes); }
     void Capture(const std::vector<ExpectedBox>& boxes) { RunCommand(id::kCaptureButton, boxes); }
-    // The second half of those: the boxes of a command clicked already, and its end.
-    void AnswerBoxes(const std::vector<ExpectedBox>& boxes);
+    void AnswerBoxes(const std::vector<ExpectedBox>& boxes) { e2e::AnswerBoxes(app(), boxes); }
 
-    // The window the record describes, restored exactly as recorded.
     static ExpectedWindow AsRecorded(const ExpectedRecord& record);
-    // A window as the shell shows it now.
     static ExpectedWindow AsSeen(const standin::WindowState& window);
-    // Where the stand-in shell puts a launched window when nobody places it: the n-th window of its
-    // desktop (0-based, counting the windows that stood before it) cascades from the top left.
+    // Where the stand-in shell puts the n-th window of its desktop (0-based) when nobody places it.
     static RECT ShellPlace(int windowsBefore);
     // Every window of the shell, in the order they were opened, must be these.
     void ExpectDesktop(const std::vector<ExpectedWindow>& windows);
@@ -109,11 +154,10 @@ private:
 // text a capture should give for them.
 class CaptureScenario : public RestoreScenario {
 protected:
-    // Opens a window of the stand-in shell and remembers how it was opened.
     HWND Open(const standin::WindowSpec& spec);
     HWND OpenFolder(standin::WindowKind kind, const std::wstring& path, int viewMode = 1);
-    // What the list file should hold for a window opened here: its path, rectangle and view mode as
-    // opened, its class from its kind, the length of the location URL the shell shows for it.
+    // The record of a window opened here: its path, rectangle and view mode as opened, its class from its
+    // kind, the length of the location URL the shell shows for it.
     ExpectedRecord RecordOf(HWND window, int flags = 0, int showCmd = SW_SHOWNORMAL) const;
 
     // Starts the program with list number and title typed in.
