@@ -5,19 +5,26 @@
 #include <string>
 #include <vector>
 
-#include "record_fields.h"
-
 namespace {
 
 using capture::TaskbarRows;
-using capture_test::ClassFlagsOf;
-using capture_test::PositionsOf;
+using Ints = std::vector<int32_t>;
 
 WindowRecord RecordOf(uintptr_t hwnd, std::u16string path = u"") {
     WindowRecord record;
     record.hwnd = hwnd;
     record.path = std::move(path);
     return record;
+}
+
+// Position and class flag of every record, in array order.
+std::pair<Ints, Ints> PositionsAndFlags(const std::vector<WindowRecord>& records) {
+    std::pair<Ints, Ints> fields;
+    for (const auto& record : records) {
+        fields.first.push_back(record.taskbarPosition);
+        fields.second.push_back(record.classFlag);
+    }
+    return fields;
 }
 
 TEST(FolderClassFlag, KnowsOnlyTheTwoFolderClassesExactly) {
@@ -30,21 +37,13 @@ TEST(FolderClassFlag, KnowsOnlyTheTwoFolderClassesExactly) {
 
 TEST(TaskbarRows, OnlyFolderWindowButtonsTakePositionsInButtonOrder) {
     TaskbarRows rows(6);
-    rows.AddButton(101, "CabinetWClass");
-    rows.AddButton(102, "Notepad");
-    rows.AddButton(0, "CabinetWClass");  // a button without a window
-    rows.AddButton(103, "ExploreWClass");
-    rows.AddButton(104, "IEFrame");
-    rows.AddButton(105, "CabinetWClass");
-    ASSERT_EQ(rows.rows().size(), 3u);
-    EXPECT_EQ(rows.rows()[0].handle, 101u);
-    EXPECT_EQ(rows.rows()[0].position, 0);
-    EXPECT_EQ(rows.rows()[0].classFlag, 0);
-    EXPECT_EQ(rows.rows()[1].handle, 103u);
-    EXPECT_EQ(rows.rows()[1].position, 1);
-    EXPECT_EQ(rows.rows()[1].classFlag, 1);
-    EXPECT_EQ(rows.rows()[2].handle, 105u);
-    EXPECT_EQ(rows.rows()[2].position, 2);
+    // Handle 0 is a button without a window.
+    for (const auto& [handle, className] : {std::pair{101u, "CabinetWClass"}, {102u, "Notepad"}, {0u, "CabinetWClass"},
+                                           {103u, "ExploreWClass"}, {104u, "IEFrame"}, {105u, "CabinetWClass"}})
+        rows.AddButton(handle, className);
+    std::vector<Ints> fields;
+    for (const auto& row : rows.rows()) fields.push_back({int32_t(row.handle), row.position, row.classFlag});
+    EXPECT_EQ(fields, (std::vector<Ints>{{101, 0, 0}, {103, 1, 1}, {105, 2, 0}}));
 }
 
 TEST(TaskbarRows, TakingARowMovesTheLastRowIntoItsPlace) {
@@ -62,20 +61,18 @@ TEST(TaskbarRows, TakingARowMovesTheLastRowIntoItsPlace) {
 
 TEST(AssignTaskbarRows, GivesEachRecordItsWindowsPositionAndClassOnce) {
     TaskbarRows rows(5);
-    rows.AddButton(30, "ExploreWClass");
-    rows.AddButton(7, "Shell_TrayWnd");
-    rows.AddButton(10, "CabinetWClass");
-    rows.AddButton(20, "CabinetWClass");
+    for (const auto& [handle, className] :
+         {std::pair{30u, "ExploreWClass"}, {7u, "Shell_TrayWnd"}, {10u, "CabinetWClass"}, {20u, "CabinetWClass"}})
+        rows.AddButton(handle, className);
     std::vector<WindowRecord> records{RecordOf(10), RecordOf(20), RecordOf(30), RecordOf(10), RecordOf(55)};
     records[3].taskbarPosition = 9;  // a second record of the same window keeps what it had
     records[3].classFlag = 1;
-
-    const std::vector<size_t> lost = capture::AssignTaskbarRows(rows, records);
-
-    EXPECT_EQ(lost, (std::vector<size_t>{3, 4}));
-    EXPECT_EQ(PositionsOf(records), (std::vector<int32_t>{1, 2, 0, 9, 0}));
-    EXPECT_EQ(ClassFlagsOf(records), (std::vector<int32_t>{0, 0, 1, 1, 0}));
+    EXPECT_EQ(capture::AssignTaskbarRows(rows, records), (std::vector<size_t>{3, 4}));
+    EXPECT_EQ(PositionsAndFlags(records), std::pair(Ints{1, 2, 0, 9, 0}, Ints{0, 0, 1, 1, 0}));
     EXPECT_TRUE(rows.rows().empty());
+
+    TaskbarRows none(0);
+    EXPECT_EQ(capture::AssignTaskbarRows(none, records), (std::vector<size_t>{0, 1, 2, 3, 4}));
 }
 
 TEST(AssignTaskbarRows, MatchesHandlesByTheirLow32Bits) {
@@ -86,19 +83,12 @@ TEST(AssignTaskbarRows, MatchesHandlesByTheirLow32Bits) {
     EXPECT_EQ(records[0].classFlag, 1);
 }
 
-TEST(AssignTaskbarRows, AnEmptyTaskbarLosesEveryRecord) {
-    TaskbarRows rows(0);
-    std::vector<WindowRecord> records{RecordOf(1), RecordOf(2)};
-    EXPECT_EQ(capture::AssignTaskbarRows(rows, records), (std::vector<size_t>{0, 1}));
-}
-
 TEST(KeepShellListOrder, NumbersTheRecordsInListOrderAndReadsTheClassName) {
     std::vector<WindowRecord> records{RecordOf(1), RecordOf(2), RecordOf(3)};
     records[1].taskbarPosition = 5;
     const std::vector<std::string> classes{"ExploreWClass", "CabinetWClass", "ExplorerWClass"};
     capture::KeepShellListOrder(records, classes);
-    EXPECT_EQ(PositionsOf(records), (std::vector<int32_t>{0, 1, 2}));
-    EXPECT_EQ(ClassFlagsOf(records), (std::vector<int32_t>{1, 0, 0}));
+    EXPECT_EQ(PositionsAndFlags(records), std::pair(Ints{0, 1, 2}, Ints{1, 0, 0}));
 }
 
 TEST(SortByTaskbarPosition, OrdersAscendingAndKeepsTiesInListOrder) {

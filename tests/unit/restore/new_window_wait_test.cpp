@@ -5,100 +5,53 @@
 
 #include "restore/new_window_wait.h"
 
-namespace {
-// A shell whose window count grows at a given tick, and a clock that moves on by stepMs at every pause.
-struct FakeShell {
-    uint32_t now = 0;
-    uint32_t stepMs = 1;
-    uint32_t growsAt = UINT32_MAX;
-    bool neverGrows = true;
-    int32_t count = 4;
-    int countReads = 0;
-    int pauses = 0;
-    std::vector<uint32_t> readTicks;
-
-    WindowCountWait Wait(int32_t known, uint32_t timeoutMs) {
-        return WaitForWindowCount(
-            known, timeoutMs,
-            [this] {
-                ++countReads;
+// A shell whose window count of 4 grows by one after a given number of pauses, and a clock that moves on
+// by stepMs at every pause.
+TEST(WaitForWindowCount, ReadsUntilTheCountPassesTheKnownOneOrTheTimeOutHasPassed) {
+    const struct {
+        const char* name;
+        uint32_t start, stepMs;
+        int growsAfterPauses;  // -1: never
+        int32_t count;
+        uint32_t timeoutMs;
+        bool grew;
+        int32_t lastCount;
+        int pauses;
+    } cases[] = {
+        {"ends at the first read that passes, without pausing again", 0, 1, 37, 4, 500, true, 5, 37},
+        // Reads at 0, 2, ..., 500: the read at the deadline still counts, and no read comes after it.
+        {"gives up once the time-out has passed", 0, 2, -1, 4, 500, false, 4, 250},
+        {"a count above the known one before the launch ends at once", 0, 1, -1, 9, 500, true, 9, 0},
+        {"time-out 0 reads once", 0, 1, -1, 4, 0, false, 4, 0},
+        {"a time-out of 2^31 reads once", 1000, 1, -1, 4, 0x80000000u, false, 4, 0},
+        {"a negative time-out reads once", 1000, 1, -1, 4, 4294967291u, false, 4, 0},
+        {"the largest time-out reads once", 1000, 1, -1, 4, UINT32_MAX, false, 4, 0},
+        {"the longest time-out still waits", 0, 1 << 20, -1, 4, 0x7FFFFFFFu, false, 4, 2048},
+        {"the wrap of the tick counter neither ends the wait early nor stretches it", UINT32_MAX - 99, 1, -1, 4, 500,
+         false, 4, 500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        uint32_t now = c.start;
+        int pauses = 0;
+        std::vector<uint32_t> readTicks;
+        const WindowCountWait result = WaitForWindowCount(
+            4, c.timeoutMs,
+            [&] {
                 readTicks.push_back(now);
-                return (!neverGrows && now >= growsAt) ? count + 1 : count;
+                return c.count + (c.growsAfterPauses >= 0 && pauses >= c.growsAfterPauses ? 1 : 0);
             },
-            [this] { return now; },
-            [this, timeoutMs, start = now](uint32_t remainingMs) {
-                EXPECT_EQ(remainingMs, timeoutMs - static_cast<uint32_t>(now - start));
+            [&] { return now; },
+            [&](uint32_t remainingMs) {
+                EXPECT_EQ(remainingMs, c.timeoutMs - (now - c.start));
                 ++pauses;
-                now += stepMs;
+                now += c.stepMs;
             });
+        EXPECT_EQ(result.grew, c.grew);
+        EXPECT_EQ(result.lastCount, c.lastCount);
+        EXPECT_EQ(pauses, c.pauses);
+        EXPECT_EQ(readTicks.size(), size_t(c.pauses) + 1);
+        EXPECT_EQ(readTicks.front(), c.start);
+        EXPECT_EQ(readTicks.back(), now);
     }
-};
-}  // namespace
-
-TEST(WaitForWindowCount, EndsAtTheFirstReadThatPassesTheKnownCountWithoutPausingAgain) {
-    FakeShell shell;
-    shell.neverGrows = false;
-    shell.growsAt = 37;
-    const WindowCountWait result = shell.Wait(4, 500);
-    EXPECT_TRUE(result.grew);
-    EXPECT_EQ(result.lastCount, 5);
-    EXPECT_EQ(shell.now, 37u);
-    EXPECT_EQ(shell.pauses, 37);
-    EXPECT_EQ(shell.countReads, 38);
-}
-
-TEST(WaitForWindowCount, PausesBetweenReadsAndGivesUpOnceTheTimeOutHasPassed) {
-    FakeShell shell;
-    shell.stepMs = 2;
-    const WindowCountWait result = shell.Wait(4, 500);
-    EXPECT_FALSE(result.grew);
-    EXPECT_EQ(result.lastCount, 4);
-    // Reads at 0, 2, ..., 500: the read at the deadline still counts, and no read comes after it.
-    EXPECT_EQ(shell.readTicks.front(), 0u);
-    EXPECT_EQ(shell.readTicks.back(), 500u);
-    EXPECT_EQ(shell.countReads, 251);
-    EXPECT_EQ(shell.pauses, 250);
-}
-
-TEST(WaitForWindowCount, ACountAboveTheKnownOneBeforeTheLaunchEndsAtOnce) {
-    FakeShell shell;
-    shell.count = 9;
-    const WindowCountWait result = shell.Wait(4, 500);
-    EXPECT_TRUE(result.grew);
-    EXPECT_EQ(result.lastCount, 9);
-    EXPECT_EQ(shell.countReads, 1);
-    EXPECT_EQ(shell.pauses, 0);
-}
-
-TEST(WaitForWindowCount, TimeOutZeroReadsTheCountOnce) {
-    FakeShell shell;
-    const WindowCountWait result = shell.Wait(4, 0);
-    EXPECT_FALSE(result.grew);
-    EXPECT_EQ(result.lastCount, 4);
-    EXPECT_EQ(shell.countReads, 1);
-    EXPECT_EQ(shell.pauses, 0);
-}
-
-TEST(WaitForWindowCount, ATimeOutOfHalfTheTickRangeOrMoreReadsTheCountOnce) {
-    for (const uint32_t timeoutMs : {0x80000000u, 4294967291u, UINT32_MAX}) {
-        FakeShell shell;
-        shell.now = 1000;
-        const WindowCountWait result = shell.Wait(4, timeoutMs);
-        EXPECT_FALSE(result.grew);
-        EXPECT_EQ(shell.countReads, 1) << timeoutMs;
-        EXPECT_EQ(shell.pauses, 0) << timeoutMs;
-    }
-    FakeShell longest;
-    longest.stepMs = 1 << 20;
-    longest.Wait(4, 0x7FFFFFFFu);
-    EXPECT_EQ(longest.pauses, 2048) << "the longest time-out still waits";
-}
-
-TEST(WaitForWindowCount, TheWrapOfTheTickCounterNeitherEndsTheWaitEarlyNorStretchesIt) {
-    FakeShell shell;
-    shell.now = UINT32_MAX - 99;  // the deadline lies past the wrap
-    const WindowCountWait result = shell.Wait(4, 500);
-    EXPECT_FALSE(result.grew);
-    EXPECT_EQ(shell.pauses, 500);
-    EXPECT_EQ(shell.now, 400u);
 }

@@ -7,8 +7,8 @@
 #include "restore/open_window_pool.h"
 
 namespace {
-// Every comparison the pool makes, as (wanted, location).
-std::vector<std::pair<std::u16string, std::u16string>> comparisons;
+using Comparisons = std::vector<std::pair<std::u16string, std::u16string>>;  // (wanted, location)
+Comparisons comparisons;
 
 // Equal when the texts differ at most in ASCII letter case, as the restore compares locations.
 int LoggingCaselessCompare(const char16_t* left, const char16_t* right) {
@@ -21,54 +21,34 @@ int LoggingCaselessCompare(const char16_t* left, const char16_t* right) {
     }
 }
 
-class OpenWindowPool : public testing::Test {
-protected:
-    void SetUp() override { comparisons.clear(); }
-};
-
-const std::u16string kA = u"file:///C:/a";
-const std::u16string kB = u"file:///C:/b";
-const std::u16string kC = u"file:///C:/c";
+const std::u16string kA = u"file:///C:/a", kB = u"file:///C:/b", kC = u"file:///C:/c", kUpperA = u"FILE:///C:/A";
 }  // namespace
 
-TEST_F(OpenWindowPool, AFolderOpenTwiceAndRecordedThreeTimesMarksTwoRecords) {
-    EXPECT_EQ(MarkAlreadyOpen({kA, kA, kA}, {kA, kB, kA}, LoggingCaselessCompare),
-              (std::vector<bool>{true, true, false}));
-}
-
-TEST_F(OpenWindowPool, UsesTheGivenComparisonNotPlainEquality) {
-    EXPECT_EQ(MarkAlreadyOpen({u"FILE:///C:/A", kB}, {kA}, LoggingCaselessCompare),
-              (std::vector<bool>{true, false}));
-}
-
-TEST_F(OpenWindowPool, SearchesFirstToLastAndMovesTheLastEntryIntoTheUsedPlace) {
-    // Pool A B C: the record for A takes entry 0 and C moves there, so the search for C meets C first.
-    EXPECT_EQ(MarkAlreadyOpen({kA, kC, kB}, {kA, kB, kC}, LoggingCaselessCompare),
-              (std::vector<bool>{true, true, true}));
-    const std::vector<std::pair<std::u16string, std::u16string>> expected = {
-        {kA, kA},  // first record: found at the first entry
-        {kC, kC},  // second: C now stands first
-        {kB, kB},  // third: B is all that is left
+// The pool is searched first to last; a match ends the search, and the pool's last entry moves into the
+// used place.
+TEST(OpenWindowPool, MarksEachRecordWhoseFolderAWindowOfThePoolShows) {
+    const struct {
+        const char* name;
+        std::vector<std::u16string> wanted, pool;
+        std::vector<bool> marks;
+        Comparisons comparisons;
+    } cases[] = {
+        {"open twice, recorded three times", {kA, kA, kA}, {kA, kB, kA}, {true, true, false},
+         {{kA, kA}, {kA, kA}, {kA, kB}}},
+        {"the given comparison, not plain equality", {kUpperA, kB}, {kA}, {true, false}, {{kUpperA, kA}}},
+        {"C moves to the used place and is met first", {kA, kC, kB}, {kA, kB, kC}, {true, true, true},
+         {{kA, kA}, {kC, kC}, {kB, kB}}},
+        {"stops at the first match", {kB, kC}, {kB, kA, kB}, {true, false}, {{kB, kB}, {kC, kB}, {kC, kA}}},
+        {"an empty wanted URL matches nothing", {u"", kA}, {u"", kA}, {false, true}, {{kA, u""}, {kA, kA}}},
+        {"no records", {}, {kA}, {}, {}},
+        {"no windows", {kA, kB}, {}, {false, false}, {}},
     };
-    EXPECT_EQ(comparisons, expected);
-}
-
-TEST_F(OpenWindowPool, StopsAtTheFirstMatchAndLeavesUnmatchedRecordsUnmarked) {
-    EXPECT_EQ(MarkAlreadyOpen({kB, kC}, {kB, kA, kB}, LoggingCaselessCompare), (std::vector<bool>{true, false}));
-    // B takes entry 0 and the other B moves there; the search for B ends, and C misses both that are left.
-    const std::vector<std::pair<std::u16string, std::u16string>> expected = {{kB, kB}, {kC, kB}, {kC, kA}};
-    EXPECT_EQ(comparisons, expected);
-}
-
-TEST_F(OpenWindowPool, AnEmptyWantedUrlNeverMatchesNotEvenAnEmptyLocation) {
-    EXPECT_EQ(MarkAlreadyOpen({u"", kA}, {u"", kA}, LoggingCaselessCompare), (std::vector<bool>{false, true}));
+    for (const auto& c : cases) {
+        comparisons.clear();
+        EXPECT_EQ(MarkAlreadyOpen(c.wanted, c.pool, LoggingCaselessCompare), c.marks) << c.name;
+        EXPECT_EQ(comparisons, c.comparisons) << c.name;
+    }
     EXPECT_FALSE(ShowsWantedUrl(u"", u"", LoggingCaselessCompare));
-    EXPECT_TRUE(ShowsWantedUrl(kA, u"FILE:///C:/A", LoggingCaselessCompare));
+    EXPECT_TRUE(ShowsWantedUrl(kA, kUpperA, LoggingCaselessCompare));
     EXPECT_FALSE(ShowsWantedUrl(kA, kB, LoggingCaselessCompare));
-}
-
-TEST_F(OpenWindowPool, NoRecordsOrNoWindowsMarkNothing) {
-    EXPECT_TRUE(MarkAlreadyOpen({}, {kA}, LoggingCaselessCompare).empty());
-    EXPECT_EQ(MarkAlreadyOpen({kA, kB}, {}, LoggingCaselessCompare), (std::vector<bool>{false, false}));
-    EXPECT_TRUE(comparisons.empty());
 }

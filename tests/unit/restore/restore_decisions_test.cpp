@@ -10,14 +10,7 @@ constexpr int32_t kNormal = 1, kMinimized = 2, kMaximized = 3, kMinNoActive = 7;
 constexpr int32_t kRestoreToMaximized = 2;
 
 PlacementRecord Recorded(int32_t flags, int32_t showCmd, RectRecord normal = {10, 20, 810, 620}) {
-    PlacementRecord placement;
-    placement.length = 44;
-    placement.flags = flags;
-    placement.showCmd = showCmd;
-    placement.ptMinPosition = {-1, -1};
-    placement.ptMaxPosition = {-1, -1};
-    placement.rcNormalPosition = normal;
-    return placement;
+    return {44, flags, showCmd, {-1, -1}, {-1, -1}, normal};
 }
 
 // Every field of a placement, in the order of WINDOWPLACEMENT.
@@ -25,21 +18,17 @@ std::vector<int32_t> Fields(const PlacementRecord& p) {
     return {p.length, p.flags, p.showCmd, p.ptMinPosition.x, p.ptMinPosition.y, p.ptMaxPosition.x, p.ptMaxPosition.y,
             p.rcNormalPosition.left, p.rcNormalPosition.top, p.rcNormalPosition.right, p.rcNormalPosition.bottom};
 }
-
-void ExpectShowState(ShowState actual, int32_t flags, int32_t showCmd) {
-    EXPECT_EQ(actual.flags, flags);
-    EXPECT_EQ(actual.showCmd, showCmd);
-}
 }  // namespace
 
+// Open method 1 follows the captured class (any non-zero flag is the Explorer class); 2 and 4 are fixed.
 TEST(VerbFor, OpenMethodOneFollowsTheCapturedClassAndTheOthersAreFixed) {
-    EXPECT_EQ(VerbFor(1, 0), LaunchVerb::kOpen);
-    EXPECT_EQ(VerbFor(1, 1), LaunchVerb::kExplore);
-    EXPECT_EQ(VerbFor(1, -1), LaunchVerb::kExplore);  // any non-zero flag is the Explorer class
-    EXPECT_EQ(VerbFor(2, 0), LaunchVerb::kOpen);
-    EXPECT_EQ(VerbFor(2, 1), LaunchVerb::kOpen);
-    EXPECT_EQ(VerbFor(4, 0), LaunchVerb::kExplore);
-    EXPECT_EQ(VerbFor(4, 1), LaunchVerb::kExplore);
+    const struct {
+        int32_t method, classFlag;
+        LaunchVerb verb;
+    } cases[] = {{1, 0, LaunchVerb::kOpen},    {1, 1, LaunchVerb::kExplore}, {1, -1, LaunchVerb::kExplore},
+                 {2, 0, LaunchVerb::kOpen},    {2, 1, LaunchVerb::kOpen},    {4, 0, LaunchVerb::kExplore},
+                 {4, 1, LaunchVerb::kExplore}};
+    for (const auto& c : cases) EXPECT_EQ(VerbFor(c.method, c.classFlag), c.verb) << c.method << ' ' << c.classFlag;
     for (int32_t other : {0, 3, 5, -1, INT32_MIN}) {
         EXPECT_EQ(VerbFor(other, 0), LaunchVerb::kShellDefault) << other;
         EXPECT_EQ(VerbFor(other, 1), LaunchVerb::kShellDefault) << other;
@@ -53,32 +42,37 @@ TEST(ClassifyLaunch, ThirtyTwoOrLessFailsAndAnythingAboveSucceeds) {
         EXPECT_EQ(ClassifyLaunch(success), LaunchOutcome::kOpened) << success;
 }
 
-TEST(ShowStateFor, AsCapturedKeepsTheRecordedStateUnlessUnmaximized) {
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kShowAsCaptured, false), 0, kMaximized);
-    ExpectShowState(ShowStateFor(Recorded(kRestoreToMaximized, kMinimized), kShowAsCaptured, false),
-                    kRestoreToMaximized, kMinimized);
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kShowAsCaptured, true), 0, kNormal);
-    // Selections the combo box does not offer (none selected is -1) change nothing either.
-    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), -1, false), 0, kMinimized);
-    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), 3, false), 0, kMinimized);
-}
-
-TEST(ShowStateFor, MinimizeAllMinimizesWithoutActivatingAndRemembersMaximized) {
-    ExpectShowState(ShowStateFor(Recorded(0, kNormal), kMinimizeAll, false), 0, kMinNoActive);
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kMinimizeAll, false), kRestoreToMaximized, kMinNoActive);
-    // Flags are replaced, not combined, and a recorded flag survives on a window not captured maximised.
-    ExpectShowState(ShowStateFor(Recorded(1, kMaximized), kMinimizeAll, false), kRestoreToMaximized, kMinNoActive);
-    ExpectShowState(ShowStateFor(Recorded(1, kMinimized), kMinimizeAll, false), 1, kMinNoActive);
-    // unmaximize wins over the mode: the window ends shown normally, still remembering maximised.
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kMinimizeAll, true), kRestoreToMaximized, kNormal);
-}
-
-TEST(ShowStateFor, CancelMinimizingShowsEveryWindowNotCapturedMaximizedNormally) {
-    ExpectShowState(ShowStateFor(Recorded(0, kMinimized), kCancelMinimizing, false), 0, kNormal);
-    ExpectShowState(ShowStateFor(Recorded(kRestoreToMaximized, kMinimized), kCancelMinimizing, false),
-                    kRestoreToMaximized, kNormal);
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kCancelMinimizing, false), 0, kMaximized);
-    ExpectShowState(ShowStateFor(Recorded(0, kMaximized), kCancelMinimizing, true), 0, kNormal);
+TEST(ShowStateFor, TheModeAndUnmaximizeDecideFlagsAndShowCommand) {
+    const struct {
+        int32_t flags, showCmd;
+        int16_t mode;
+        bool unmaximize;
+        int32_t wantFlags, wantShowCmd;
+    } cases[] = {
+        {0, kMaximized, kShowAsCaptured, false, 0, kMaximized},
+        {kRestoreToMaximized, kMinimized, kShowAsCaptured, false, kRestoreToMaximized, kMinimized},
+        {0, kMaximized, kShowAsCaptured, true, 0, kNormal},
+        // Selections the combo box does not offer (none selected is -1) change nothing either.
+        {0, kMinimized, -1, false, 0, kMinimized},
+        {0, kMinimized, 3, false, 0, kMinimized},
+        {0, kNormal, kMinimizeAll, false, 0, kMinNoActive},
+        {0, kMaximized, kMinimizeAll, false, kRestoreToMaximized, kMinNoActive},
+        // Flags are replaced, not combined, and a recorded flag survives on a window not captured maximised.
+        {1, kMaximized, kMinimizeAll, false, kRestoreToMaximized, kMinNoActive},
+        {1, kMinimized, kMinimizeAll, false, 1, kMinNoActive},
+        // unmaximize wins over the mode: the window ends shown normally, still remembering maximised.
+        {0, kMaximized, kMinimizeAll, true, kRestoreToMaximized, kNormal},
+        // Cancel minimizing shows every window not captured maximised normally.
+        {0, kMinimized, kCancelMinimizing, false, 0, kNormal},
+        {kRestoreToMaximized, kMinimized, kCancelMinimizing, false, kRestoreToMaximized, kNormal},
+        {0, kMaximized, kCancelMinimizing, false, 0, kMaximized},
+        {0, kMaximized, kCancelMinimizing, true, 0, kNormal},
+    };
+    for (const auto& c : cases) {
+        const ShowState state = ShowStateFor(Recorded(c.flags, c.showCmd), c.mode, c.unmaximize);
+        EXPECT_EQ(std::pair(state.flags, state.showCmd), std::pair(c.wantFlags, c.wantShowCmd))
+            << "recorded " << c.flags << ':' << c.showCmd << ", mode " << c.mode << ", unmaximize " << c.unmaximize;
+    }
 }
 
 TEST(PlacementToWrite, TakesTheShowStateFromTheRecordAndTheRectangleOnlyWhenPlacing) {
@@ -94,13 +88,9 @@ TEST(PlacementToWrite, TakesTheShowStateFromTheRecordAndTheRectangleOnlyWhenPlac
 }
 
 TEST(UrlCapacity, NegativeLeavesNoRoomAndAbsurdLengthsAreCappedAtTheLongestUrl) {
-    EXPECT_EQ(UrlCapacity(INT32_MIN), 0);
-    EXPECT_EQ(UrlCapacity(-1), 0);
-    EXPECT_EQ(UrlCapacity(0), 0);
-    EXPECT_EQ(UrlCapacity(17), 17);
-    EXPECT_EQ(UrlCapacity(2084), 2084);
-    EXPECT_EQ(UrlCapacity(2085), 2084);
-    EXPECT_EQ(UrlCapacity(INT32_MAX), 2084);
+    for (const auto& [length, capacity] : {std::pair{INT32_MIN, 0}, {-1, 0}, {0, 0}, {17, 17}, {2084, 2084},
+                                          {2085, 2084}, {INT32_MAX, 2084}})
+        EXPECT_EQ(UrlCapacity(length), capacity) << length;
 }
 
 TEST(BoxOf, GivesPositionAndExtentAndSaturatesAbsurdRectangles) {

@@ -6,41 +6,22 @@
 #include "restore/restore_report.h"
 #include "restore/restore_texts.h"
 
-namespace {
-const ReportTexts kTexts = restore_text::kReportTexts;
-using Messages = std::vector<std::string>;
-}  // namespace
-
-TEST(RestoreReport, NothingCountedIsDone) {
-    EXPECT_EQ(RestoreReportMessages({}, kTexts), Messages{"完了しました"});
-}
-
+// One box per counter above zero, in a fixed order; windows without a folder view get none of their own.
 TEST(RestoreReport, EveryCounterAboveZeroHasItsBoxInTheFixedOrder) {
-    RestoreCounters counters;
-    counters.lost = 12;
-    counters.alreadyOpen = 2;
-    counters.notOpened = 3;
-    counters.noView = 5;
-    const Messages expected = {
-        "開けなかったウィンドウが3個ありました",
-        "既に開いていたウィンドウが2個ありました",
-        "見失ったウィンドウが12個ありました\nタイムアウト値を増やしてみてください。",
+    const std::string lost12 = "見失ったウィンドウが12個ありました\nタイムアウト値を増やしてみてください。";
+    const struct {
+        RestoreCounters counters;  // not opened, already open, lost, no view
+        std::vector<std::string> messages;
+    } cases[] = {
+        {{}, {"完了しました"}},
+        {{3, 2, 12, 5}, {"開けなかったウィンドウが3個ありました", "既に開いていたウィンドウが2個ありました", lost12}},
+        {{0, 2, 0, 0}, {"既に開いていたウィンドウが2個ありました"}},
+        {{0, 0, 1, 3}, {"見失ったウィンドウが1個ありました\nタイムアウト値を増やしてみてください。"}},
+        {{0, 0, 0, 4}, {}},
     };
-    EXPECT_EQ(RestoreReportMessages(counters, kTexts), expected);
-}
-
-TEST(RestoreReport, CountersAtZeroHaveNoBox) {
-    RestoreCounters counters;
-    counters.alreadyOpen = 2;
-    EXPECT_EQ(RestoreReportMessages(counters, kTexts), Messages{"既に開いていたウィンドウが2個ありました"});
-    counters = {};
-    counters.lost = 1;
-    counters.noView = 3;
-    EXPECT_EQ(RestoreReportMessages(counters, kTexts), Messages{"見失ったウィンドウが1個ありました\nタイムアウト値を増やしてみてください。"});
-}
-
-TEST(RestoreReport, WindowsWithoutAFolderViewAloneShowNoBoxAtAll) {
-    RestoreCounters counters;
-    counters.noView = 4;
-    EXPECT_TRUE(RestoreReportMessages(counters, kTexts).empty());
+    for (const auto& c : cases) {
+        const RestoreCounters& n = c.counters;
+        EXPECT_EQ(RestoreReportMessages(n, restore_text::kReportTexts), c.messages)
+            << n.notOpened << ' ' << n.alreadyOpen << ' ' << n.lost << ' ' << n.noView;
+    }
 }

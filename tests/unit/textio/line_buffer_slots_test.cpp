@@ -14,14 +14,6 @@ void ExpectOutcome(const BufferOutcome& outcome, int32_t result, BufferFault fau
     EXPECT_EQ(outcome.fault, fault);
     EXPECT_EQ(outcome.fatal, fatal);
 }
-
-PlacementRecord Placement(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t flags, int32_t show) {
-    PlacementRecord placement;
-    placement.rcNormalPosition = {left, top, right, bottom};
-    placement.flags = flags;
-    placement.showCmd = show;
-    return placement;
-}
 }  // namespace
 
 TEST(LineBufferSlots, ALineOfSizeMinusTwoFitsAndOneUnitMoreIsRefused) {
@@ -51,7 +43,7 @@ TEST(LineBufferSlots, AppendsLinesFieldsAndPlacementsInOrder) {
     EXPECT_EQ(slots.AddLine(1, u"").result, 2) << "count 0 appends just CR LF";
     EXPECT_EQ(slots.JoinWithSep(1, u"4", u':').result, 4);
     EXPECT_EQ(slots.AddLine(1, u"0").result, 7);
-    EXPECT_EQ(slots.AddInfoLine(1, Placement(-8, -8, 1288, 1008, 2, 3)).result, 29);
+    EXPECT_EQ(slots.AddInfoLine(1, {0, 2, 3, {}, {}, {-8, -8, 1288, 1008}}).result, 29);
     EXPECT_EQ(slots.Text(1), u"\r\n4:0\r\n-8:-8:1288:1008:2:3:\r\n");
     const char16_t* text = nullptr;
     ExpectOutcome(slots.WriteBuffer(1, &text), 101, BufferFault::kNone, false);
@@ -59,7 +51,7 @@ TEST(LineBufferSlots, AppendsLinesFieldsAndPlacementsInOrder) {
 }
 
 TEST(LineBufferSlots, APlacementLineThatDoesNotFitLeavesThePiecesThatDid) {
-    const PlacementRecord placement = Placement(10, 20, 810, 620, 0, 1);  // 10:20:810:620:0:1: is 18 units
+    const PlacementRecord placement{0, 0, 1, {}, {}, {10, 20, 810, 620}};  // 10:20:810:620:0:1: is 18 units
     LineBufferSlots slots;
     slots.Create(0, 8);  // room for "10:20:" and "810:" would need 11
     ExpectOutcome(slots.AddInfoLine(0, placement), 0, BufferFault::kPieceExceeded, false);

@@ -7,51 +7,37 @@
 
 namespace {
 using textio_test::ListFileBytes;
-
-// Reads count lines, writing "<end>" for a read that reports the end of the file.
-std::vector<std::u16string> ReadLines(LineCursor& cursor, int count) {
-    std::vector<std::u16string> lines;
-    for (int i = 0; i < count; ++i) lines.push_back(cursor.NextLine().value_or(u"<end>"));
-    return lines;
-}
-
-std::vector<std::u16string> ReadLines(std::string_view bytes, int count) {
-    LineCursor cursor(FileUnitsFromBytes(bytes));
-    return ReadLines(cursor, count);
-}
-
 using Lines = std::vector<std::u16string>;
 }  // namespace
 
-TEST(LineCursor, EveryKindOfLineEndEndsALine) {
-    EXPECT_EQ(ReadLines(ListFileBytes(u"a\r\nb\rc\nd"), 5), (Lines{u"a", u"b", u"c", u"d", u"<end>"}));
-    // An LF right after the end unit is taken with it: LF LF is one line end, CR CR two.
-    EXPECT_EQ(ReadLines(ListFileBytes(u"a\n\nb\r\rc"), 5), (Lines{u"a", u"b", u"", u"c", u"<end>"}));
-    EXPECT_EQ(ReadLines(ListFileBytes(u"\r\n\r\nx\r\n"), 4), (Lines{u"", u"", u"x", u"<end>"}));
-}
-
-TEST(LineCursor, RewindsToTheFirstLineAfterTheEnd) {
-    EXPECT_EQ(ReadLines(ListFileBytes(u"one\r\ntwo\r\n"), 4), (Lines{u"one", u"two", u"<end>", u"one"}));
-    EXPECT_EQ(ReadLines(ListFileBytes(u"only\r\n"), 3), (Lines{u"only", u"<end>", u"only"}));
-}
-
-TEST(LineCursor, ALastLineWithoutLineEndIsHandedOutWhole) {
-    EXPECT_EQ(ReadLines(ListFileBytes(u"first\r\nlast"), 3), (Lines{u"first", u"last", u"<end>"}));
-}
-
-TEST(LineCursor, FilesTooShortForTextEndAtOnce) {
-    EXPECT_EQ(ReadLines(ListFileBytes(u""), 2), (Lines{u"<end>", u"<end>"}));
-    EXPECT_EQ(ReadLines(std::string_view(""), 1), (Lines{u"<end>"}));
-    EXPECT_EQ(ReadLines(std::string_view("\xFF"), 1), (Lines{u"<end>"}));
-    EXPECT_EQ(ReadLines(std::string_view("\xFF\xFE" "A"), 1), (Lines{u"<end>"}));
-}
-
-TEST(LineCursor, TheOddLastByteIsNeverRead) {
-    EXPECT_EQ(ReadLines(std::string_view("\xFF\xFE" "A\0" "B", 5), 2), (Lines{u"A", u"<end>"}));
-}
-
-TEST(LineCursor, TheFirstUnitIsSkippedWhateverItHolds) {
-    EXPECT_EQ(ReadLines(textio_test::Utf16LeBytes(u"XYZ\r\n"), 2), (Lines{u"YZ", u"<end>"}));
+// "<end>" stands for a read that reports the end of the file.
+TEST(LineCursor, HandsOutTheLinesAfterTheMarkThenTheEndThenTheFirstLineAgain) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"every kind of line end", ListFileBytes(u"a\r\nb\rc\nd"), {u"a", u"b", u"c", u"d", u"<end>"}},
+        // An LF right after the end unit is taken with it: LF LF is one line end, CR CR two.
+        {"LF LF and CR CR", ListFileBytes(u"a\n\nb\r\rc"), {u"a", u"b", u"", u"c", u"<end>"}},
+        {"empty lines", ListFileBytes(u"\r\n\r\nx\r\n"), {u"", u"", u"x", u"<end>"}},
+        {"rewinds", ListFileBytes(u"one\r\ntwo\r\n"), {u"one", u"two", u"<end>", u"one"}},
+        {"rewinds one line", ListFileBytes(u"only\r\n"), {u"only", u"<end>", u"only"}},
+        {"last line without line end", ListFileBytes(u"first\r\nlast"), {u"first", u"last", u"<end>"}},
+        {"only the mark", ListFileBytes(u""), {u"<end>", u"<end>"}},
+        {"no bytes", "", {u"<end>"}},
+        {"half a mark", "\xFF", {u"<end>"}},
+        {"mark and half a unit", "\xFF\xFE" "A", {u"<end>"}},
+        {"the odd last byte is never read", std::string("\xFF\xFE" "A\0" "B", 5), {u"A", u"<end>"}},
+        {"the first unit is skipped whatever it holds", textio_test::Utf16LeBytes(u"XYZ\r\n"), {u"YZ", u"<end>"}},
+        {"non-ASCII units as they are", ListFileBytes(u"C:\\\u8868\u30BD\r\n"), {u"C:\\\u8868\u30BD"}},
+    };
+    for (const auto& c : cases) {
+        LineCursor cursor(FileUnitsFromBytes(c.bytes));
+        Lines lines;
+        for (size_t i = 0; i < c.lines.size(); ++i) lines.push_back(cursor.NextLine().value_or(u"<end>"));
+        EXPECT_EQ(lines, c.lines) << c.name;
+    }
 }
 
 TEST(LineCursor, ReadsUpToASeparatorAcrossLinesAndTakesDoubledSeparatorsAsOne) {
@@ -67,10 +53,6 @@ TEST(LineCursor, ReadsUpToASeparatorAcrossLinesAndTakesDoubledSeparatorsAsOne) {
     EXPECT_EQ(doubled.Next(u':', u':'), u"c\r\nd");
     EXPECT_EQ(doubled.Next(u':', u':'), std::nullopt);
     EXPECT_EQ(doubled.Next(u':', u':'), u"a");
-}
-
-TEST(LineCursor, KeepsNonAsciiUnitsAsTheyAre) {
-    EXPECT_EQ(ReadLines(ListFileBytes(u"C:\\\u8868\u30BD\r\n"), 1), (Lines{u"C:\\\u8868\u30BD"}));
 }
 
 TEST(LineCursor, CountsTheTextUnitsAfterTheMark) {

@@ -44,13 +44,9 @@ TEST(LineInputSlots, ReadsLinesAndPiecesAndReportsTheEndWithoutTouchingTheOutput
     EXPECT_EQ(out, u"untouched");
     EXPECT_EQ(ReadLine(slots, 1, out).result, 5) << "the read after the end starts at the first line";
     EXPECT_EQ(out, u"title");
-}
 
-TEST(LineInputSlots, AnEmptyLineReadsAsLengthZero) {
-    LineInputSlots slots;
     slots.Attach(0, FileUnitsFromBytes(ListFileBytes(u"\r\n")));
-    std::u16string out = u"x";
-    EXPECT_EQ(ReadLine(slots, 0, out).result, 0);
+    EXPECT_EQ(ReadLine(slots, 0, out).result, 0) << "an empty line";
     EXPECT_EQ(out, u"");
     EXPECT_EQ(ReadLine(slots, 0, out).result, -1);
 }

@@ -10,8 +10,6 @@
 #include "textio/list_file_writer.h"
 
 namespace {
-using textio_test::ListFileBytes;
-
 // The writer's appends, taken by line buffer slot 0 of a pure table.
 class SlotSink final : public ListTextSink {
 public:
@@ -52,7 +50,7 @@ std::u16string WriteExactly(std::u16string_view title, const std::vector<WindowR
 }
 
 ListFileText Read(std::u16string_view text) {
-    LineCursor cursor(FileUnitsFromBytes(ListFileBytes(text)));
+    LineCursor cursor(FileUnitsFromBytes(textio_test::ListFileBytes(text)));
     return ReadListFileText([&] { return cursor.NextLine(); }, cursor.TextUnits());
 }
 
@@ -63,42 +61,38 @@ const std::vector<WindowRecord> kTwoWindows = {
 }  // namespace
 
 TEST(ListFileName, PutsTheBoxTextBetweenPrefixAndExtensionUnchanged) {
-    EXPECT_EQ(ListFileName(u"0"), u"lists0.txt");
-    EXPECT_EQ(ListFileName(u"12"), u"lists12.txt");
-    EXPECT_EQ(ListFileName(u"007"), u"lists007.txt");
-    EXPECT_EQ(ListFileName(u""), u"lists.txt");
+    for (const auto& [box, name] : {std::pair{u"0", u"lists0.txt"}, {u"12", u"lists12.txt"}, {u"007", u"lists007.txt"},
+                                   {u"", u"lists.txt"}})
+        EXPECT_EQ(ListFileName(box), name) << testing::PrintToString(std::u16string(box));
 }
 
 TEST(ListFileName, TheListNumberIsTheBoxTextAsA16BitNumber) {
-    EXPECT_EQ(ListNumberFromText("007"), 7);
-    EXPECT_EQ(ListNumberFromText("12.9"), 12);
-    EXPECT_EQ(ListNumberFromText("abc"), 0);
-    EXPECT_EQ(ListNumberFromText("-1"), -1);
-    EXPECT_EQ(ListNumberFromText("65537"), 1);
+    for (const auto& [box, number] : {std::pair{"007", 7}, {"12.9", 12}, {"abc", 0}, {"-1", -1}, {"65537", 1}})
+        EXPECT_EQ(ListNumberFromText(box), number) << box;
 }
 
+// The title, the count, and four lines per window: path, placement, URL length, view mode:class flag.
 TEST(ListFileWriter, WritesTitleCountAndFourLinesPerWindow) {
-    EXPECT_EQ(WriteExactly(u"my desk", kTwoWindows),
-              u"my desk\r\n2\r\n"
-              u"C:\\Work\r\n100:80:900:680:0:1:\r\n16\r\n4:0\r\n"
-              u"D:\\\u8868 \u30BD:x\r\n-8:-8:1288:1008:0:3:\r\n2083\r\n1:1\r\n");
-}
-
-TEST(ListFileWriter, AnEmptySnapshotIsTitleAndZero) {
-    EXPECT_EQ(WriteExactly(u"", {}), u"\r\n0\r\n");
-}
-
-TEST(ListFileWriter, CountsTheRealDigitsOfViewModeAndClassFlag) {
-    const std::vector<WindowRecord> records = {Record(u"C:\\", {0, 0, 1, 1}, 1, 8, -2147483647, 12)};
-    EXPECT_EQ(WriteExactly(u"t", records), u"t\r\n1\r\nC:\\\r\n0:0:1:1:0:1:\r\n8\r\n-2147483647:12\r\n");
-}
-
-TEST(ListFileWriter, WritesOnlyPathLengthUnitsOfThePath) {
-    std::vector<WindowRecord> records = {Record(u"C:\\Longer", {}, 0, 0, 0, 0)};
-    records[0].pathLength = 3;
-    EXPECT_EQ(WriteExactly(u"", records), u"\r\n1\r\nC:\\\r\n0:0:0:0:0:0:\r\n0\r\n0:0\r\n");
-    records[0].pathLength = 999;
-    EXPECT_EQ(RecordPathText(records[0]), u"C:\\Longer");
+    std::vector<WindowRecord> shortPath = {Record(u"C:\\Longer", {}, 0, 0, 0, 0)};
+    shortPath[0].pathLength = 3;  // only pathLength units of the path are written
+    const struct {
+        std::u16string title;
+        std::vector<WindowRecord> records;
+        std::u16string text;
+    } cases[] = {
+        {u"my desk", kTwoWindows,
+         u"my desk\r\n2\r\n"
+         u"C:\\Work\r\n100:80:900:680:0:1:\r\n16\r\n4:0\r\n"
+         u"D:\\\u8868 \u30BD:x\r\n-8:-8:1288:1008:0:3:\r\n2083\r\n1:1\r\n"},
+        {u"", {}, u"\r\n0\r\n"},
+        // The size counts the real digits of view mode and class flag.
+        {u"t", {Record(u"C:\\", {0, 0, 1, 1}, 1, 8, -2147483647, 12)},
+         u"t\r\n1\r\nC:\\\r\n0:0:1:1:0:1:\r\n8\r\n-2147483647:12\r\n"},
+        {u"", shortPath, u"\r\n1\r\nC:\\\r\n0:0:0:0:0:0:\r\n0\r\n0:0\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WriteExactly(c.title, c.records), c.text) << testing::PrintToString(c.text);
+    shortPath[0].pathLength = 999;
+    EXPECT_EQ(RecordPathText(shortPath[0]), u"C:\\Longer");
 }
 
 TEST(ListFileReader, ReadsBackWhatTheWriterWrote) {
@@ -121,61 +115,45 @@ TEST(ListFileReader, ReadsBackWhatTheWriterWrote) {
     EXPECT_EQ(file.records[1].placement, u"-8:-8:1288:1008:0:3:") << "the line is kept as stored";
 }
 
-TEST(ListFileReader, AFileShorterThanItsCountGivesItsCompleteRecordsOnly) {
-    const ListFileText file = Read(u"t\r\n3\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:0\r\nC:\\B\r\n1:2:3:4:0:1:\r\n");
-    EXPECT_EQ(file.declaredCount, 3);
-    ASSERT_EQ(file.records.size(), 1u);
-    EXPECT_EQ(file.records[0].path, u"C:\\A");
-}
-
-TEST(ListFileReader, ARecordWhoseLastLineHasNoLineEndIsComplete) {
-    const ListFileText file = Read(u"t\r\n1\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:1");
-    ASSERT_EQ(file.records.size(), 1u);
-    EXPECT_EQ(file.records[0].classFlag, u"1");
-}
-
-TEST(ListFileReader, AnAbsurdCountIsBoundedByWhatTheFileCanHold) {
-    const ListFileText file = Read(u"t\r\n2147483647\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:0\r\n");
-    EXPECT_EQ(file.declaredCount, 2147483647);
-    EXPECT_EQ(file.records.size(), 1u);
-    // Eight empty lines after the count are two records of empty fields, however many are announced.
-    EXPECT_EQ(Read(u"t\r99\r\r\r\r\r\r\r\r\r").records.size(), 2u);
-    EXPECT_TRUE(Read(u"t\r\n-5\r\nC:\\A\r\nx\r\n9\r\n4:0\r\n").records.empty());
-}
-
-TEST(ListFileReader, MissingLinesGiveAnEmptyTitleOrNoRecords) {
-    EXPECT_EQ(Read(u"").title, u"");
-    EXPECT_EQ(Read(u"").declaredCount, 0);
-    const ListFileText titleOnly = Read(u"only a title");
-    EXPECT_EQ(titleOnly.title, u"only a title");
-    EXPECT_TRUE(titleOnly.records.empty());
-}
-
-TEST(ListFileReader, TheViewModeLineIsCutWithinItsOwnLine) {
-    // No separator: the whole line is the view mode and the class flag is empty (0), and the next
-    // record's drive colon is not taken for it.
-    const ListFileText file =
-        Read(u"t\r\n2\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4\r\nC:\\B\r\n5:6:7:8:0:3:\r\n7\r\n6::1\r\n");
-    ASSERT_EQ(file.records.size(), 2u);
-    EXPECT_EQ(file.records[0].viewMode, u"4");
-    EXPECT_EQ(file.records[0].classFlag, u"");
-    EXPECT_EQ(file.records[1].path, u"C:\\B");
-    EXPECT_EQ(file.records[1].viewMode, u"6") << "a doubled separator counts as one";
-    EXPECT_EQ(file.records[1].classFlag, u"1");
-    const WindowRecord first = ToWindowRecord(file.records[0]);
-    EXPECT_EQ(first.viewMode, 4);
-    EXPECT_EQ(first.classFlag, 0);
-}
-
-TEST(ListFileReader, ReadsCrOnlyAndLfOnlyLineEnds) {
-    for (const std::u16string_view text : {std::u16string_view(u"t\r1\rC:\\A\r1:2:3:4:0:1:\r9\r4:1\r"),
-                                           std::u16string_view(u"t\n1\nC:\\A\n1:2:3:4:0:1:\n9\n4:1\n")}) {
-        const std::vector<WindowRecord> records = ToWindowRecords(Read(text));
-        ASSERT_EQ(records.size(), 1u);
-        EXPECT_EQ(records[0].path, u"C:\\A");
-        EXPECT_EQ(records[0].placement.rcNormalPosition.right, 3);
-        EXPECT_EQ(records[0].urlLength, 9);
-        EXPECT_EQ(records[0].viewMode, 4);
-        EXPECT_EQ(records[0].classFlag, 1);
+// Each record as path|placement|URL length|view mode|class flag, its lines as stored.
+TEST(ListFileReader, ReadsTheCompleteRecordsOnlyNeverMoreThanTheFileCanHold) {
+    const struct {
+        const char* name;
+        std::u16string text;
+        std::u16string title;
+        int32_t declaredCount;
+        std::vector<std::u16string> records;
+    } cases[] = {
+        {"shorter than its count", u"t\r\n3\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:0\r\nC:\\B\r\n1:2:3:4:0:1:\r\n", u"t", 3,
+         {u"C:\\A|1:2:3:4:0:1:|9|4|0"}},
+        {"the last line without line end", u"t\r\n1\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:1", u"t", 1,
+         {u"C:\\A|1:2:3:4:0:1:|9|4|1"}},
+        {"an absurd count", u"t\r\n2147483647\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4:0\r\n", u"t", 2147483647,
+         {u"C:\\A|1:2:3:4:0:1:|9|4|0"}},
+        // Eight empty lines after the count are two records of empty fields, however many are announced.
+        {"empty lines", u"t\r99\r\r\r\r\r\r\r\r\r", u"t", 99, {u"||||", u"||||"}},
+        {"a negative count", u"t\r\n-5\r\nC:\\A\r\nx\r\n9\r\n4:0\r\n", u"t", -5, {}},
+        {"an empty file", u"", u"", 0, {}},
+        {"a title only", u"only a title", u"only a title", 0, {}},
+        // No separator: the whole line is the view mode, and the next record's drive colon is not taken for
+        // the class flag; a doubled separator counts as one.
+        {"view mode line cut within its line",
+         u"t\r\n2\r\nC:\\A\r\n1:2:3:4:0:1:\r\n9\r\n4\r\nC:\\B\r\n5:6:7:8:0:3:\r\n7\r\n6::1\r\n", u"t", 2,
+         {u"C:\\A|1:2:3:4:0:1:|9|4|", u"C:\\B|5:6:7:8:0:3:|7|6|1"}},
+        {"CR only", u"t\r1\rC:\\A\r1:2:3:4:0:1:\r9\r4:1\r", u"t", 1, {u"C:\\A|1:2:3:4:0:1:|9|4|1"}},
+        {"LF only", u"t\n1\nC:\\A\n1:2:3:4:0:1:\n9\n4:1\n", u"t", 1, {u"C:\\A|1:2:3:4:0:1:|9|4|1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ListFileText file = Read(c.text);
+        EXPECT_EQ(file.title, c.title);
+        EXPECT_EQ(file.declaredCount, c.declaredCount);
+        std::vector<std::u16string> records;
+        for (const ListRecordText& r : file.records)
+            records.push_back(r.path + u'|' + r.placement + u'|' + r.urlLength + u'|' + r.viewMode + u'|' + r.classFlag);
+        EXPECT_EQ(records, c.records);
     }
+    const WindowRecord noClassFlag = ToWindowRecord({u"C:\\A", u"1:2:3:4:0:1:", u"9", u"4", u""});
+    EXPECT_EQ(noClassFlag.viewMode, 4);
+    EXPECT_EQ(noClassFlag.classFlag, 0);
 }
