@@ -1,6 +1,5 @@
-// Runs from the command line (Pavorin.exe /restore N, /capture N): the same restore and capture as the
-// buttons', with the options of Pavorin.ini, no main window, and an exit code that tells what happened;
-// and the desktop shortcut of the system menu, whose command line restores the list.
+// Runs from the command line (/restore N, /capture N): the buttons' commands with the options of Pavorin.ini,
+// no main window, an exit code that tells what happened; and the system menu's desktop shortcut to a restore.
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -15,13 +14,10 @@ using standin::WindowKind;
 
 constexpr char kUsage[] =
     "使い方:\nPavorin.exe /restore 番号 [/replace] [/quiet]\nPavorin.exe /capture 番号 [/title 題名] [/quiet]";
-constexpr RECT kLeft{10, 20, 810, 620};
-constexpr RECT kRight{200, 150, 1000, 700};
 
 class CommandLine : public RestoreScenario {
 protected:
-    // Runs Pavorin.exe with these arguments, answers the boxes it must show (no main window may show)
-    // and gives its exit code.
+    // Runs Pavorin.exe, answers the boxes it must show (no main window may show) and gives its exit code.
     DWORD Run(const std::wstring& arguments, const std::vector<ExpectedBox>& boxes = {},
               const std::wstring& directory = {}) {
         StartOptions options{.arguments = arguments, .untilMainWindow = false};
@@ -36,10 +32,7 @@ protected:
             box.Press(IDOK);
         }
         const std::optional<DWORD> code = run_->WaitForExit();
-        if (!code) {
-            ADD_FAILURE() << Utf8(arguments) << ": still running, " << run_->Describe();
-            run_->Terminate();
-        }
+        EXPECT_TRUE(code) << Utf8(arguments) << ": still running, " << run_->Describe();  // ended with run_
         return code.value_or(0xFFFFFFFF);
     }
 
@@ -51,63 +44,53 @@ protected:
     std::unique_ptr<Pavorin> run_;
 };
 
-TEST_F(CommandLine, RestoreIntoAnEmptyDesktopOpensEveryRecordWithTheOptionsOfTheSettingsFile) {
-    const std::vector<ExpectedRecord> records = TwoRecords();
-    WriteList(records, {.showStateMode = 1});
-    const std::string settings = *folder.Read("Pavorin.ini");
-
-    EXPECT_EQ(Run(L"/restore 1", {Done()}), 0u);
-
-    ExpectDesktop({{records[0].path, WindowKind::Folder, kLeft, SW_SHOWMINIMIZED, false, 4},
-                   {records[1].path, WindowKind::Explorer, kRight, SW_SHOWMINIMIZED, true, 6}});
-    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", settings));
-}
-
-TEST_F(CommandLine, ReplaceClosesTheOpenFolderWindowsWithoutAsking) {
-    const std::vector<ExpectedRecord> records = TwoRecords();
-    OpenWindow(records[0]);
-    OpenWindow(Record(MakeFolder("other"), WindowKind::Explorer, kLeft));
-    WriteList(records, {.reportResults = false});
-
-    EXPECT_EQ(Run(L"-RESTORE 001 -Replace"), 0u);
-
-    ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1])});
-}
-
-TEST_F(CommandLine, WithoutReplaceTheOpenWindowsStayAndTheirRecordsAreSkipped) {
+// The options come from Pavorin.ini (here: minimise all), which stays as it was; without /replace an open
+// window stays and its record is skipped; with it every folder window is closed without asking.
+TEST_F(CommandLine, RestoreSkipsOpenWindowsOrWithReplaceClosesThemAll) {
     const std::vector<ExpectedRecord> records = TwoRecords();
     const ExpectedRecord open = Record(records[0].path, WindowKind::Explorer, kRight, SW_SHOWNORMAL, 2);
     OpenWindow(open);
-    WriteList(records);
-
+    WriteList(records, {.showStateMode = 1});
+    const std::string settings = *folder.Read("Pavorin.ini");
     EXPECT_EQ(Run(L"/restore 1", {Counted(restore_text::kAlreadyOpen, 1)}), 0u);
+    ExpectDesktop({AsRecorded(open), {records[1].path, WindowKind::Explorer, kRight, SW_SHOWMINIMIZED, true, 6}});
+    EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", settings));
 
-    ExpectDesktop({AsRecorded(open), AsRecorded(records[1])});
+    OpenWindow(Record(MakeFolder("other"), WindowKind::Explorer, kLeft));
+    WriteList(records, {.reportResults = false});
+    EXPECT_EQ(Run(L"-RESTORE 001 -Replace"), 0u);
+    ExpectDesktop({AsRecorded(records[0]), AsRecorded(records[1])});
 }
 
-TEST_F(CommandLine, AMissingListOpensNothingAndEndsWithTwo) {
+// 2 when nothing could be done (no list file, a list file that cannot be written, no window list from the
+// shell), 1 when a window was lost.
+TEST_F(CommandLine, ExitCodesTellWhatWentWrong) {
     WriteSettings();
     EXPECT_EQ(Run(L"/restore 7", {{restore_text::kFileErrorCaption, restore_text::kNoFile, true}}), 2u);
     EXPECT_EQ(Run(L"/restore 7 /quiet"), 2u);
-    ExpectDesktop({});
-}
 
-TEST_F(CommandLine, AWindowLostToASlowShellEndsWithOne) {
-    const ExpectedRecord record = Record(MakeFolder("late"), WindowKind::Folder, kLeft);
-    ASSERT_TRUE(shell.SetLaunchDelay(500));
-    WriteList({record}, {.timeoutMs = 0});
+    const std::string old = Utf16File(ListFileText("old", {}));
+    folder.Write("lists5.txt", old);
+    {
+        const FileLock lock = folder.HoldOpenExclusively("lists5.txt");
+        EXPECT_EQ(Run(L"/capture 5 /quiet"), 2u);
+    }
+    SetFileAttributesW(folder.PathOf("lists5.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Run(L"/capture 5", {{restore_text::kFileErrorCaption, capture_text::kFileLocked, true}}), 2u);
+    SetFileAttributesW(folder.PathOf("lists5.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(FileHolds(folder, "lists5.txt", old));
 
-    EXPECT_EQ(Run(L"/restore 1 /quiet"), 1u);
-    WaitForWindowCount(1);
-}
-
-TEST_F(CommandLine, WithoutTheShellsWindowListNothingIsDoneAndBothEndWithTwo) {
+    WriteList({Record(MakeFolder("late"), WindowKind::Folder, kLeft)}, {.timeoutMs = 0});
     ASSERT_TRUE(shell.SetFaults({.listCreationFails = true}));
-    WriteList({Record(MakeFolder("alpha"), WindowKind::Folder, kLeft)});
     EXPECT_EQ(Run(L"/restore 1", {{restore_text::kCaption, "ウィンドウの一覧を取得できませんでした", true}}), 2u);
     EXPECT_EQ(Run(L"/capture 2 /quiet"), 2u);
     EXPECT_FALSE(folder.Exists("lists2.txt"));
     ExpectDesktop({});
+
+    ASSERT_TRUE(shell.SetFaults({}));
+    ASSERT_TRUE(shell.SetLaunchDelay(500));
+    EXPECT_EQ(Run(L"/restore 1 /quiet"), 1u);
+    WaitForWindowCount(1);
 }
 
 // The list as the button writes it for the same desktop, with another title line.
@@ -136,20 +119,6 @@ TEST_F(CommandLine, CaptureWritesTheButtonsFileAndKeepsTheTitleOfTheListItReplac
     EXPECT_TRUE(FileHolds(folder, "lists4.txt", Retitled(byButton, "")));
 }
 
-TEST_F(CommandLine, CaptureIntoAFileThatCannotBeWrittenEndsWithTwo) {
-    WriteSettings();
-    const std::string old = Utf16File(ListFileText("old", {}));
-    folder.Write("lists5.txt", old);
-    {
-        const FileLock lock = folder.HoldOpenExclusively("lists5.txt");
-        EXPECT_EQ(Run(L"/capture 5 /quiet"), 2u);
-    }
-    SetFileAttributesW(folder.PathOf("lists5.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(Run(L"/capture 5", {{restore_text::kFileErrorCaption, capture_text::kFileLocked, true}}), 2u);
-    SetFileAttributesW(folder.PathOf("lists5.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(FileHolds(folder, "lists5.txt", old));
-}
-
 TEST_F(CommandLine, BadArgumentsShowHowToUseItOrNothingWithQuietAndDoNothing) {
     WriteList(TwoRecords());
     const ExpectedBox usage{"Pavorin", kUsage, true};
@@ -158,10 +127,9 @@ TEST_F(CommandLine, BadArgumentsShowHowToUseItOrNothingWithQuietAndDoNothing) {
         {L"/capture 1 /title", false},  {L"/restore 1 /capture 1", false}, {L"/restore 1 /bogus /quiet", true},
         {L"/capture 1 /replace", false}, {L"restore 1", false},         {L"-quiet", true},
     };
-    for (const auto& [arguments, quiet] : kBad) {
+    for (const auto& [arguments, quiet] : kBad)
         EXPECT_EQ(Run(arguments, quiet ? std::vector<ExpectedBox>{} : std::vector<ExpectedBox>{usage}), 2u)
             << Utf8(arguments);
-    }
     EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"Pavorin.ini", "alpha", "lists1.txt", "写真 2024"}));
     ExpectDesktop({});
 }
@@ -178,18 +146,15 @@ std::optional<ShortcutFields> ReadShortcut(const std::wstring& path) {
     {
         Microsoft::WRL::ComPtr<IShellLinkW> link;
         Microsoft::WRL::ComPtr<IPersistFile> file;
+        wchar_t text[5][MAX_PATH] = {};
+        int iconIndex = -1;
         if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
-            SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-            wchar_t text[5][MAX_PATH] = {};
-            fields.emplace();
-            link->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH);
-            link->GetArguments(text[1], MAX_PATH);
-            link->GetWorkingDirectory(text[2], MAX_PATH);
-            link->GetDescription(text[3], MAX_PATH);
-            link->GetIconLocation(text[4], MAX_PATH, &fields->iconIndex);
-            fields->target = text[0], fields->arguments = text[1], fields->directory = text[2];
-            fields->description = text[3], fields->icon = text[4];
-        }
+            SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+            SUCCEEDED(link->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+            SUCCEEDED(link->GetArguments(text[1], MAX_PATH)) && SUCCEEDED(link->GetWorkingDirectory(text[2], MAX_PATH)) &&
+            SUCCEEDED(link->GetDescription(text[3], MAX_PATH)) &&
+            SUCCEEDED(link->GetIconLocation(text[4], MAX_PATH, &iconIndex)))
+            fields = ShortcutFields{text[0], text[1], text[2], text[3], text[4], iconIndex};
     }
     if (SUCCEEDED(started)) CoUninitialize();
     return fields;
@@ -197,14 +162,10 @@ std::optional<ShortcutFields> ReadShortcut(const std::wstring& path) {
 
 std::wstring DesktopPath(const wchar_t* name) {
     PWSTR desktop = nullptr;
-    if (FAILED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &desktop))) throw DriverError("no desktop folder");
-    const std::wstring path = std::wstring(desktop) + L"\\" + name;
-    CoTaskMemFree(desktop);
-    return path;
-}
-
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+    const HRESULT found = SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &desktop);
+    const win32::UniqueTaskString owned(desktop);
+    if (FAILED(found)) throw DriverError("no desktop folder");
+    return std::wstring(desktop) + L"\\" + name;
 }
 
 TEST_F(CommandLine, TheSystemMenuMakesADesktopShortcutWhoseCommandLineRestoresTheList) {
@@ -233,11 +194,12 @@ TEST_F(CommandLine, TheSystemMenuMakesADesktopShortcutWhoseCommandLineRestoresTh
     const std::optional<ShortcutFields> fields = ReadShortcut(link);
     DeleteFileW(link.c_str());
     ASSERT_TRUE(fields);
-    EXPECT_TRUE(SameFile(fields->target, PavorinExePath())) << Utf8(fields->target);
+    const auto sameFile = [](const std::wstring& a, const std::wstring& b) { return _wcsicmp(a.c_str(), b.c_str()) == 0; };
+    EXPECT_TRUE(sameFile(fields->target, PavorinExePath())) << Utf8(fields->target);
     EXPECT_EQ(fields->arguments, L"/restore 913");
-    EXPECT_TRUE(SameFile(fields->directory, folder.Path())) << Utf8(fields->directory);
+    EXPECT_TRUE(sameFile(fields->directory, folder.Path())) << Utf8(fields->directory);
     EXPECT_EQ(fields->description, L"second");
-    EXPECT_TRUE(SameFile(fields->icon, PavorinExePath())) << Utf8(fields->icon);
+    EXPECT_TRUE(sameFile(fields->icon, PavorinExePath())) << Utf8(fields->icon);
     EXPECT_EQ(fields->iconIndex, 0);
 
     EXPECT_EQ(Run(fields->arguments, {Done()}, fields->directory), 0u);

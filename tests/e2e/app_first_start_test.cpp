@@ -1,19 +1,17 @@
-// First start in a folder without Pavorin.ini: the main window, its fourteen controls and their
-// defaults, and a clean end that leaves nothing behind.
-#include <algorithm>
-
+// First start in a folder without Pavorin.ini: the main window, its controls and their defaults, the
+// list-number and title boxes in use, and a clean end that leaves nothing behind.
 #include "app_steps.h"
+
+#include <commctrl.h>
 
 namespace e2e {
 namespace {
 
 struct ExpectedControl {
     int id;
-    const char* className;
-    const char* text;
+    const char *className, *text;
     Box place;  // in the main window's client area
-    DWORD style;
-    DWORD exStyle;
+    DWORD style, exStyle;
 };
 
 constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
@@ -42,53 +40,36 @@ bool SameClass(const std::string& actual, const char* expected) {
     return CompareStringOrdinal(Wide(actual).c_str(), -1, Wide(expected).c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-// Where the system decides part of the geometry, the rest is still checked exactly: the list-number box
-// gives room to its up-down control (see the up-down scenario), and a closed combo box is as high as its
-// font makes it while the height given at creation goes to its dropped-down list.
-void ExpectPlace(const Window& control, const ExpectedControl& expected) {
-    const Box place = control.PlaceInParent();
-    const Box want = expected.place;
-    const bool listNumber = expected.id == id::kListNumber, combo = SameClass(expected.className, "ComboBox");
-    EXPECT_EQ(place.x, want.x);
-    EXPECT_EQ(place.y, want.y);
-    if (!listNumber) EXPECT_EQ(place.width, want.width);
-    if (!combo) EXPECT_EQ(place.height, want.height);
-}
-
-TEST_F(RunningPavorin, FirstStartShowsEveryControlAtItsPlaceWithItsTextAndStyle) {
-    for (const ExpectedControl& expected : kControls) {
-        SCOPED_TRACE("control " + std::to_string(expected.id));
-        const Window control = Control(expected.id);
-        EXPECT_TRUE(SameClass(control.ClassName(), expected.className)) << control.ClassName();
-        EXPECT_EQ(control.Text(), expected.text);
-        // A combo box's WS_VSCROLL moves to its drop-down list; every other bit stays on the control.
-        const DWORD moved = SameClass(expected.className, "ComboBox") ? WS_VSCROLL : 0;
-        EXPECT_EQ(control.Style() & ~moved, expected.style & ~moved) << Hex(control.Style());
-        // The system adds WS_EX_WINDOWEDGE to every window created with WS_EX_DLGMODALFRAME.
-        const DWORD added = (expected.exStyle & WS_EX_DLGMODALFRAME) ? WS_EX_WINDOWEDGE : 0;
-        EXPECT_EQ(control.ExStyle(), expected.exStyle | added) << Hex(control.ExStyle());
-        ExpectPlace(control, expected);
-    }
-}
-
-// The main window: 460 x 510, fixed, the program's only top-level window, the fourteen controls of the
-// table and the up-down control, the defaults, and the three choices of each combo box.
-TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithTheDefaults) {
+// The main window is 460 x 510, fixed, and the program's only top-level window.
+TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithItsControlsAndTheDefaults) {
     const Window main = app().MainWindow();
     EXPECT_EQ(main.ClassName(), "NORMAL0");
     EXPECT_EQ(GetClassLongW(main.handle(), GCL_STYLE), static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
-    EXPECT_EQ(main.ScreenBox().width, 460);
-    EXPECT_EQ(main.ScreenBox().height, 510);
+    EXPECT_EQ((std::pair{main.ScreenBox().width, main.ScreenBox().height}), (std::pair{460, 510}));
     EXPECT_EQ(main.Style() & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
               static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_VISIBLE)) << Hex(main.Style());
     EXPECT_EQ(app().TopLevelWindows(), std::vector<Window>{main});
-    std::vector<int> ids, expected;
-    for (const Window& child : main.Children())
-        if (!SameClass(child.ClassName(), "msctls_updown32")) ids.push_back(child.Id());
-    for (const ExpectedControl& control : kControls) expected.push_back(control.id);
-    std::sort(ids.begin(), ids.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(main.Children().size(), std::size(kControls) + 1) << "the controls of the table and the up-down control";
+    for (const ExpectedControl& control : kControls) {
+        SCOPED_TRACE("control " + std::to_string(control.id));
+        const Window shown = Control(control.id);
+        EXPECT_TRUE(SameClass(shown.ClassName(), control.className)) << shown.ClassName();
+        EXPECT_EQ(shown.Text(), control.text);
+        // A combo box's WS_VSCROLL moves to its drop-down list; every other bit stays on the control.
+        const bool combo = SameClass(control.className, "ComboBox");
+        const DWORD moved = combo ? WS_VSCROLL : 0;
+        EXPECT_EQ(shown.Style() & ~moved, control.style & ~moved) << Hex(shown.Style());
+        // The system adds WS_EX_WINDOWEDGE to every window created with WS_EX_DLGMODALFRAME.
+        const DWORD added = (control.exStyle & WS_EX_DLGMODALFRAME) ? WS_EX_WINDOWEDGE : 0;
+        EXPECT_EQ(shown.ExStyle(), control.exStyle | added) << Hex(shown.ExStyle());
+        // Where the system decides part of the geometry the rest is still exact: the list-number box gives
+        // room to its up-down control, and a closed combo box is as high as its font makes it.
+        const Box place = shown.PlaceInParent();
+        EXPECT_EQ(place.x, control.place.x);
+        EXPECT_EQ(place.y, control.place.y);
+        if (control.id != id::kListNumber) { EXPECT_EQ(place.width, control.place.width); }
+        if (!combo) { EXPECT_EQ(place.height, control.place.height); }
+    }
 
     EXPECT_EQ(SettingsShownBy(app()), (ShownSettings{"0", 0, 0, true, false, false}));
     EXPECT_FALSE(Control(id::kOptionsButton).IsChecked()) << "the options button looks released";
@@ -96,6 +77,45 @@ TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithTheDefaults) {
     EXPECT_EQ(Control(id::kOverwriteMode).ComboItems(), (std::vector<std::string>{"上書き確認", "常に上書き", "報告のみ"}));
     EXPECT_EQ(Control(id::kShowStateMode).ComboItems(), (std::vector<std::string>{"取得した状態", "全て最小化", "最小化を解除"}));
 
+    // Narrow characters: a box without room for a fourth wide digit would stop it even without the limit.
+    // The arrows start from the number typed, up lowers and down raises, and they stop at 0 and 100.
+    const Window number = Control(id::kListNumber), upDown = app().UpDown(), title = Control(id::kListTitle);
+    struct Step { const char* typed; bool up; const char* shown; };
+    for (const Step& step : {Step{"", true, "0"}, Step{"5", true, "4"}, Step{"", false, "5"}, Step{"007", false, "8"},
+                             Step{"99", false, "100"}, Step{"", false, "100"}}) {
+        if (*step.typed) number.TypeOver(step.typed);
+        upDown.Step(step.up);
+        EXPECT_EQ(number.Text(), step.shown) << "typed \"" << step.typed << "\", " << (step.up ? "up" : "down");
+    }
+    EXPECT_EQ(number.Send(EM_GETLIMITTEXT), 3);
+    number.TypeOver("11111");
+    EXPECT_EQ(number.Text(), "111");
+    EXPECT_EQ(reinterpret_cast<HWND>(upDown.Send(UDM_GETBUDDY)), number.handle());
+    EXPECT_EQ(upDown.Style(), 0x50000096u) << Hex(upDown.Style());
+    const Box arrows = upDown.PlaceInParent(), place = number.PlaceInParent();
+    EXPECT_EQ((std::pair{arrows.y, arrows.height}), (std::pair{25, 38}));
+    EXPECT_LE(arrows.right(), 180 + 98) << "the box and its arrows share the box's original 98 pixels";
+    EXPECT_GE(place.right(), arrows.x) << "no gap between the box and its arrows";
+    EXPECT_LT(place.right(), arrows.right());
+
+    // The title box is told it is enabled when it gets the focus and disabled when it loses it, so its text is
+    // drawn grey while another control has the focus; its window stays enabled, so a title can always be typed.
+    const auto textLevel = [&] { return DarkestLevel(CaptureClientArea(title)); };
+    title.ClickAt(5, 5);
+    ASSERT_TRUE(title.HasFocus());
+    title.Type("WWW");
+    EXPECT_TRUE(WaitUntil([&] { return textLevel() < 0x40; })) << "black text while focused: " << textLevel();
+    number.ClickAt(5, 5);
+    ASSERT_TRUE(number.HasFocus());
+    EXPECT_TRUE(title.IsEnabled());
+    EXPECT_TRUE(WaitUntil([&] { return textLevel() >= 0x40 && textLevel() < 0xC0; }))
+        << "grey text without the focus: " << textLevel();
+    title.ClickAt(5, 5);
+    title.PressKey(VK_END);
+    title.Type("c");
+    EXPECT_TRUE(WaitUntil([&] { return textLevel() < 0x40; })) << "black text again: " << textLevel();
+    EXPECT_EQ(title.Text(), "WWWc");
+    EXPECT_TRUE(title.IsEnabled());
     EXPECT_EQ(ClosePavorin(), 0u);
     EXPECT_EQ(folder.FileNames(), std::vector<std::string>{}) << "no Pavorin.ini, no list file";
 }

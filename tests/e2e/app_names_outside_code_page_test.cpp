@@ -9,12 +9,10 @@ namespace {
 constexpr char kCurrentFolder[] = "Übersicht";
 constexpr char kTitle[] = "한국어";
 
-class NamesOutsideTheCodePage : public RestoreScenario {
-protected:
-    std::string InCurrentFolder(std::string_view name) const { return std::string(kCurrentFolder) + "\\" + std::string(name); }
-};
+class NamesOutsideTheCodePage : public RestoreScenario {};
 
 TEST_F(NamesOutsideTheCodePage, ListSettingsAndTitleSurviveCaptureRestartRestoreAndCaptureAgain) {
+    const std::string inside = std::string(kCurrentFolder) + "\\";
     const ExpectedRecord record = Record(MakeFolder("Ärger"), standin::WindowKind::Folder, {100, 100, 740, 580});
     const HWND window = OpenWindow(record);
     MakeFolder(kCurrentFolder);
@@ -26,10 +24,10 @@ TEST_F(NamesOutsideTheCodePage, ListSettingsAndTitleSurviveCaptureRestartRestore
     const ExpectedBox captured{capture_text::kCaptureCaption, capture_text::kDone};
     Capture({captured});
     const std::string list = Utf16File(ListFileText(kTitle, {record}));
-    EXPECT_TRUE(FileHolds(folder, InCurrentFolder("lists1.txt"), list));
+    EXPECT_TRUE(FileHolds(folder, inside + "lists1.txt", list));
 
     RestartPavorin();
-    EXPECT_TRUE(FileHolds(folder, InCurrentFolder("Pavorin.ini"), "-1\t1 0 0 -1 0 1 0 1 1 0 500"));
+    EXPECT_TRUE(FileHolds(folder, inside + "Pavorin.ini", "-1\t1 0 0 -1 0 1 0 1 1 0 500"));
     EXPECT_EQ(Control(id::kListTitle).Text(), kTitle);
     EXPECT_EQ(app().MainWindow().Text(), "Pavorin - " + std::string(kTitle));
     ASSERT_TRUE(shell.Close(window));
@@ -37,7 +35,7 @@ TEST_F(NamesOutsideTheCodePage, ListSettingsAndTitleSurviveCaptureRestartRestore
     ExpectDesktop({AsRecorded(record)});
 
     Capture({{capture_text::kOverwriteCaption, capture_text::kOverwriteQuestion, true, IDOK}, captured});
-    EXPECT_TRUE(FileHolds(folder, InCurrentFolder("lists1.txt"), list));
+    EXPECT_TRUE(FileHolds(folder, inside + "lists1.txt", list));
 }
 
 }  // namespace

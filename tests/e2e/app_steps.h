@@ -8,12 +8,9 @@
 namespace e2e {
 
 struct ShownSettings {
-    std::string listNumber;  // edit 1005
-    int overwriteMode;       // combo 1006
-    int showStateMode;       // combo 1013
-    bool reportResults;      // check box 1007
-    bool saveState;          // check box 1008
-    bool duplicateCheckOnCapture;  // check box 1011
+    std::string listNumber;                                   // edit 1005
+    int overwriteMode, showStateMode;                         // combos 1006 and 1013
+    bool reportResults, saveState, duplicateCheckOnCapture;  // check boxes 1007, 1008 and 1011
     friend bool operator==(const ShownSettings&, const ShownSettings&) = default;
 };
 
@@ -24,30 +21,9 @@ inline void PrintTo(const ShownSettings& shown, std::ostream* out) {
 }
 
 inline ShownSettings SettingsShownBy(const Pavorin& app) {
-    return {app.Control(id::kListNumber).Text(),
-            app.Control(id::kOverwriteMode).ComboSelection(),
-            app.Control(id::kShowStateMode).ComboSelection(),
-            app.Control(id::kReportResults).IsChecked(),
-            app.Control(id::kSaveState).IsChecked(),
-            app.Control(id::kDuplicateCheckOnCapture).IsChecked()};
+    return {app.Control(id::kListNumber).Text(), app.Control(id::kOverwriteMode).ComboSelection(),
+            app.Control(id::kShowStateMode).ComboSelection(), app.Control(id::kReportResults).IsChecked(),
+            app.Control(id::kSaveState).IsChecked(), app.Control(id::kDuplicateCheckOnCapture).IsChecked()};
 }
-
-// The file written at exit when 1008 is the only thing the user changed.
-inline constexpr const char* kDefaultsSaved = "-1\t0 0 0 -1 0 1 0 1 1 0 500";
-
-// Scenarios about Pavorin.ini: start on a given file, end and look at what is left.
-class SettingsScenario : public PavorinScenario {
-protected:
-    void StartWithSettings(std::string_view bytes) {
-        folder.Write("Pavorin.ini", bytes);
-        StartPavorin();
-    }
-
-    // Closes the program, which must end with 0, and compares Pavorin.ini byte for byte.
-    void ExpectSettingsFileAfterClosing(std::string_view bytes) {
-        EXPECT_EQ(ClosePavorin(), 0u);
-        EXPECT_TRUE(FileHolds(folder, "Pavorin.ini", bytes));
-    }
-};
 
 }  // namespace e2e
