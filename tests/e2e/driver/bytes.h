@@ -1,7 +1,6 @@
 #pragma once
-// Byte-exact comparison of files with a failure message a person can read: both sides escaped
-// (\xNN), the first differing offset marked, long files cut to the neighbourhood of the
-// difference.
+// Byte-exact comparison of files with a failure message a person can read: both sides escaped (\xNN)
+// around the first differing offset.
 #include <gtest/gtest.h>
 
 #include <string>

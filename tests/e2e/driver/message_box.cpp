@@ -2,30 +2,27 @@
 
 #include <algorithm>
 
-#include "driver/text.h"
-
 namespace e2e {
 
-namespace {
-
-bool IsClass(const Window& window, const char* name) {
-    return CompareStringOrdinal(Wide(window.ClassName()).c_str(), -1, Wide(name).c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
-bool IsIconStatic(const Window& window) { return (window.Style() & SS_TYPEMASK) == SS_ICON; }
-
-}  // namespace
-
-std::string MessageBoxWindow::Text() const {
+Window MessageBoxWindow::Static(bool icon) const {
     for (const Window& child : box_.Children())
-        if (IsClass(child, "Static") && !IsIconStatic(child)) return child.Text();
+        if (HasClass(child.handle(), L"Static") && ((child.Style() & SS_TYPEMASK) == SS_ICON) == icon) return child;
     return {};
 }
 
+std::string MessageBoxWindow::Text() const {
+    const Window text = Static(false);
+    return text ? text.Text() : std::string();
+}
+
+bool MessageBoxWindow::HasIcon() const {
+    const Window icon = Static(true);
+    return icon && icon.Send(STM_GETICON) != 0;
+}
+
 std::vector<Window> MessageBoxWindow::VisibleButtons() const {
-    std::vector<Window> buttons;
-    for (const Window& child : box_.Children())
-        if (IsClass(child, "Button") && child.IsVisible()) buttons.push_back(child);
+    std::vector<Window> buttons = box_.Children();
+    std::erase_if(buttons, [](const Window& w) { return !HasClass(w.handle(), L"Button") || !w.IsVisible(); });
     std::sort(buttons.begin(), buttons.end(),
               [](const Window& a, const Window& b) { return a.ScreenBox().x < b.ScreenBox().x; });
     return buttons;
@@ -43,17 +40,6 @@ int MessageBoxWindow::DefaultButton() const {
     return 0;
 }
 
-Window MessageBoxWindow::IconStatic() const {
-    for (const Window& child : box_.Children())
-        if (IsClass(child, "Static") && IsIconStatic(child)) return child;
-    return {};
-}
-
-bool MessageBoxWindow::HasIcon() const {
-    const Window icon = IconStatic();
-    return icon && icon.Send(STM_GETICON) != 0;
-}
-
 void MessageBoxWindow::Press(int buttonId) const {
     const Window button = box_.FindControl(buttonId);
     if (!button || !button.IsVisible())
@@ -66,7 +52,8 @@ void MessageBoxWindow::Press(int buttonId) const {
 std::string MessageBoxWindow::Describe() const {
     if (!box_.Exists()) return "(a message box that has closed)";
     std::string described = "caption \"" + Caption() + "\", text \"" + Text() + "\", buttons [";
-    for (const Window& button : VisibleButtons()) described += std::to_string(button.Id()) + " \"" + button.Text() + "\" ";
+    for (const Window& button : VisibleButtons())
+        described += std::to_string(button.Id()) + " \"" + button.Text() + "\" ";
     return described + "], icon " + (HasIcon() ? "yes" : "no");
 }
 

@@ -1,12 +1,7 @@
 #pragma once
-// A message box the program shows (a top-level "#32770" window of its process), read and answered
-// from the test. Under Wine a box shows: owner, caption, text, its buttons (id and text, left to right),
-// the default button, and whether it carries an icon (MB_SYSTEMMODAL and the icon's kind leave no trace
-// in the window itself).
-#include <ostream>
-#include <string>
-#include <vector>
-
+// A message box the program shows (a top-level "#32770" window of its process), read and answered from the
+// test. Under Wine a box shows its owner, caption, text, buttons (left to right), default button, and whether
+// it carries an icon: MB_SYSTEMMODAL and the icon's kind leave no trace in the window itself.
 #include "driver/wait.h"
 #include "driver/window.h"
 
@@ -21,16 +16,12 @@ public:
     std::vector<int> ButtonIds() const;  // IDOK, IDCANCEL, IDYES, IDNO... in the order shown
     int DefaultButton() const;  // the id of the BS_DEFPUSHBUTTON button, 0 when none
     bool HasIcon() const;
-
-    // Clicks the button (posted BM_CLICK) and waits until the box has gone.
-    void Press(int buttonId) const;
-
-    // caption "...", text "...", buttons [1 "OK"], icon yes/no
-    std::string Describe() const;
+    void Press(int buttonId) const;  // posts BM_CLICK and waits until the box has gone
+    std::string Describe() const;  // caption "...", text "...", buttons [1 "OK"], icon yes/no
 
 private:
     std::vector<Window> VisibleButtons() const;
-    Window IconStatic() const;
+    Window Static(bool icon) const;  // the static control of the icon, or of the text
     Window box_;
 };
 void PrintTo(const MessageBoxWindow& box, std::ostream* out);

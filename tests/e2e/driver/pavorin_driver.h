@@ -1,7 +1,5 @@
 #pragma once
 // Everything a scenario needs: #include "driver/pavorin_driver.h". See tests/e2e/README.md.
-#include <gtest/gtest.h>
-
 #include "driver/bytes.h"
 #include "driver/control_ids.h"
 #include "driver/message_box.h"

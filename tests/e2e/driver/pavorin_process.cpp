@@ -1,61 +1,50 @@
 #include "driver/pavorin_process.h"
 
+#include <algorithm>
+
 #include "driver/text.h"
 
-#ifndef PAVORIN_EXE_PATH
-#define PAVORIN_EXE_PATH "Pavorin.exe"
-#endif
-
 namespace e2e {
-
 namespace {
-
-bool HasClass(HWND window, const wchar_t* name) {
-    wchar_t actual[64] = {};
-    GetClassNameW(window, actual, 64);
-    return CompareStringOrdinal(actual, -1, name, -1, TRUE) == CSTR_EQUAL;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    std::vector<Window> found;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId) search.found.emplace_back(window);
-    return TRUE;
-}
 
 // Every top-level window of the process, visible or not.
 std::vector<Window> WindowsOfProcess(DWORD processId) {
-    WindowSearch search{processId, {}};
-    EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<Window> windows;
+    EnumWindows([](HWND window, LPARAM all) {
+        reinterpret_cast<std::vector<Window>*>(all)->emplace_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    std::erase_if(windows, [&](const Window& window) { return window.ProcessId() != processId; });
+    return windows;
 }
 
 // A build path from the Linux side ("/work/build/...") is reached through Wine's drive Z:.
 std::wstring AsWindowsPath(std::wstring path) {
     if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
+}
+
+template <typename Find>
+auto FirstFound(const Pavorin& app, const std::string& what, const Find& find, Duration patience) {
+    decltype(find()) found;
+    const auto foundOrEnded = [&] { return !(found = find()).empty() || !app.IsRunning(); };
+    WaitFor("a " + what + " of " + app.Describe(), foundOrEnded, patience);
+    if (found.empty()) throw DriverError("no " + what + ": " + app.Describe());
+    return found.front();
 }
 
 }  // namespace
 
 std::wstring PavorinExePath() {
-    wchar_t fromEnvironment[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"PAVORIN_EXE", fromEnvironment, MAX_PATH) > 0) return AsWindowsPath(fromEnvironment);
-    return AsWindowsPath(Wide(PAVORIN_EXE_PATH));
+    wchar_t set[MAX_PATH] = {};
+    return AsWindowsPath(GetEnvironmentVariableW(L"PAVORIN_EXE", set, MAX_PATH) > 0 ? set : Wide(PAVORIN_EXE_PATH));
 }
 
 Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& options) {
     const std::wstring exe = PavorinExePath();
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!options.arguments.empty()) commandLine += L" " + options.arguments;
+    std::wstring commandLine =
+        L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
@@ -73,21 +62,13 @@ Pavorin::Pavorin(const std::wstring& currentDirectory, const StartOptions& optio
         Window hidden;
         bool boxShown = false;
         for (const Window& window : WindowsOfProcess(processId_)) {
-            if (HasClass(window.handle(), L"NORMAL0")) {
-                if (window.IsVisible()) {
-                    mainWindow_ = window;
-                    return true;
-                }
-                hidden = window;
-            }
+            if (HasClass(window.handle(), L"NORMAL0")) (window.IsVisible() ? mainWindow_ : hidden) = window;
             boxShown = boxShown || (HasClass(window.handle(), L"#32770") && window.IsVisible());
         }
-        if (hidden && boxShown) mainWindow_ = hidden;
+        if (!mainWindow_ && boxShown) mainWindow_ = hidden;
         return static_cast<bool>(mainWindow_);
     });
 }
-
-Pavorin::~Pavorin() { Terminate(); }
 
 Window Pavorin::UpDown() const {
     const Window upDown(FindWindowExW(mainWindow_.handle(), nullptr, L"msctls_updown32", nullptr));
@@ -96,9 +77,8 @@ Window Pavorin::UpDown() const {
 }
 
 std::vector<Window> Pavorin::TopLevelWindows() const {
-    std::vector<Window> visible;
-    for (const Window& window : WindowsOfProcess(processId_))
-        if (window.IsVisible()) visible.push_back(window);
+    std::vector<Window> visible = WindowsOfProcess(processId_);
+    std::erase_if(visible, [](const Window& window) { return !window.IsVisible(); });
     return visible;
 }
 
@@ -110,35 +90,22 @@ std::vector<MessageBoxWindow> Pavorin::MessageBoxes() const {
 }
 
 MessageBoxWindow Pavorin::WaitForMessageBox(Duration patience) const {
-    std::vector<MessageBoxWindow> boxes;
-    WaitFor("a message box from " + Describe(), [&] {
-        boxes = MessageBoxes();
-        return !boxes.empty() || !IsRunning();
-    }, patience);
-    if (boxes.empty()) throw DriverError("no message box: " + Describe());
-    return boxes.front();
+    return FirstFound(*this, "message box", [&] { return MessageBoxes(); }, patience);
 }
 
 std::vector<Window> Pavorin::Dialogs(std::string_view caption) const {
-    std::vector<Window> dialogs;
-    for (const Window& window : TopLevelWindows())
-        if (HasClass(window.handle(), L"NORMALDLG") && window.Owner() == mainWindow_ &&
-            (caption.empty() || window.Text() == caption))
-            dialogs.push_back(window);
+    std::vector<Window> dialogs = TopLevelWindows();
+    std::erase_if(dialogs, [&](const Window& window) {
+        return !HasClass(window.handle(), L"NORMALDLG") || window.Owner() != mainWindow_ ||
+               (!caption.empty() && window.Text() != caption);
+    });
     return dialogs;
 }
 
 Window Pavorin::WaitForDialog(std::string_view caption) const {
-    std::vector<Window> dialogs;
-    WaitFor("the dialog \"" + std::string(caption) + "\" of " + Describe(), [&] {
-        dialogs = Dialogs(caption);
-        return !dialogs.empty() || !IsRunning();
-    });
-    if (dialogs.empty()) throw DriverError("no dialog: " + Describe());
-    return dialogs.front();
+    return FirstFound(*this, "dialog \"" + std::string(caption) + "\"", [&] { return Dialogs(caption); },
+                      kPatience);
 }
-
-bool Pavorin::IsRunning() const { return !ExitCode().has_value(); }
 
 std::optional<DWORD> Pavorin::ExitCode() const {
     DWORD code = 0;
@@ -148,10 +115,10 @@ std::optional<DWORD> Pavorin::ExitCode() const {
 }
 
 std::optional<DWORD> Pavorin::WaitForExit(Duration patience) {
-    if (!process_) return std::nullopt;
-    if (WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count())) != WAIT_OBJECT_0) return std::nullopt;
-    exitObserved_ = true;
-    return ExitCode();
+    if (process_) WaitForSingleObject(process_.get(), static_cast<DWORD>(patience.count()));
+    const std::optional<DWORD> code = ExitCode();
+    exitObserved_ = code.has_value();
+    return code;
 }
 
 DWORD Pavorin::CloseAndWaitForExit(Duration patience) {
@@ -162,9 +129,8 @@ DWORD Pavorin::CloseAndWaitForExit(Duration patience) {
 }
 
 void Pavorin::Terminate() {
-    if (!IsRunning()) return;
-    TerminateProcess(process_.get(), 0xDEAD);
-    WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
+    if (IsRunning() && TerminateProcess(process_.get(), 0xDEAD))
+        WaitForSingleObject(process_.get(), static_cast<DWORD>(kPatience.count()));
 }
 
 std::string Pavorin::Describe() const { return "Pavorin (" + DescribeProcess(processId_) + ")"; }

@@ -1,14 +1,8 @@
 #pragma once
-// One run of Pavorin.exe: started in a chosen current directory, watched until its main window is up,
-// driven through its windows, closed, and its exit code collected. A run still alive when the object goes
-// away is terminated. Crashes show as exit codes (0xC0000005): the Wine prefix has an empty AeDebug
-// debugger, and the driver acts through posted messages.
-#include <windows.h>
-
+// One run of Pavorin.exe, started in a chosen current directory and driven through its windows. A run
+// still alive when the object goes away is terminated. Crashes show as exit codes (0xC0000005): the Wine
+// prefix has an empty AeDebug debugger, and the driver acts through posted messages.
 #include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "driver/message_box.h"
 #include "driver/wait.h"
@@ -17,11 +11,11 @@
 
 namespace e2e {
 
-// Where Pavorin.exe is: the environment variable PAVORIN_EXE when set, else the path of the build.
+// The environment variable PAVORIN_EXE when set, else the program of this build.
 std::wstring PavorinExePath();
 
-// How to start: the command line after the program name, and whether to wait for the main window at all (a run from the command line shows none: MainWindow() stays empty, boxes
-// and the exit code tell).
+// The command line after the program's name. A run from the command line shows no main window, so it is
+// not waited for: MainWindow() stays empty, boxes and the exit code tell.
 struct StartOptions {
     std::wstring arguments;
     bool untilMainWindow = true;
@@ -29,45 +23,34 @@ struct StartOptions {
 
 class Pavorin {
 public:
-    // Starts the program with `currentDirectory` and waits until its main window (class NORMAL0) is up,
-    // or a message box it shows while starting. Raises DriverError when it ends or hangs instead.
+    // Waits until the main window (class NORMAL0) is up, or a message box the program shows while
+    // starting. Raises DriverError when it ends or hangs instead.
     explicit Pavorin(const std::wstring& currentDirectory, const StartOptions& options = {});
-    ~Pavorin();
-    Pavorin(const Pavorin&) = delete;
-    Pavorin& operator=(const Pavorin&) = delete;
+    ~Pavorin() { Terminate(); }
 
     DWORD ProcessId() const { return processId_; }
     Window MainWindow() const { return mainWindow_; }
-    Window Control(int id) const { return mainWindow_.Control(id); }  // a control of the main window
+    Window Control(int id) const { return mainWindow_.Control(id); }
     Window UpDown() const;  // the main window's up-down control (class msctls_updown32)
+    void Settle() const { SettleThreadOf(mainWindow_); }  // until everything posted so far is handled
 
-    // Waits until the program has handled everything posted to it so far.
-    void Settle() const { SettleThreadOf(mainWindow_); }
-
-    // Visible top-level windows of the process.
-    std::vector<Window> TopLevelWindows() const;
-
-    // Message boxes (class #32770) the program shows now, and waiting for one.
+    std::vector<Window> TopLevelWindows() const;  // the visible ones
     std::vector<MessageBoxWindow> MessageBoxes() const;
     MessageBoxWindow WaitForMessageBox(Duration patience = kPatience) const;
-
-    // The program's dialogs: visible top-level windows of class NORMALDLG owned by the main window,
-    // optionally only those with the given caption.
+    // Visible NORMALDLG windows owned by the main window, with the given caption unless it is empty.
     std::vector<Window> Dialogs(std::string_view caption = {}) const;
     Window WaitForDialog(std::string_view caption = {}) const;
 
-    // Ending.
-    void Close() const { mainWindow_.Post(WM_CLOSE); }  // WM_CLOSE to the main window, posted
+    void Close() const { mainWindow_.Post(WM_CLOSE); }
     std::optional<DWORD> WaitForExit(Duration patience = kPatience);  // nullopt while it still runs
     DWORD CloseAndWaitForExit(Duration patience = kPatience);  // raises DriverError when it does not end
-    bool IsRunning() const;
-    std::optional<DWORD> ExitCode() const;  // nullopt while it runs
-    bool ExitWasObserved() const { return exitObserved_; }
+    bool IsRunning() const { return !ExitCode(); }
     void Terminate();
-
-    std::string Describe() const;  // "Pavorin (process 42, ended with ...)"
+    std::string Describe() const;  // "Pavorin (process 42, ended with 0xC0000005 (access violation))"
 
 private:
+    friend class PavorinScenario;  // fails a scenario whose program ended with a code nobody looked at
+    std::optional<DWORD> ExitCode() const;  // nullopt while it runs
     win32::UniqueKernelHandle process_;
     DWORD processId_ = 0;
     Window mainWindow_;

@@ -10,14 +10,8 @@
 
 namespace e2e {
 
-// Open kernel handles of the process. Raises DriverError when the handle table cannot be read.
-size_t KernelHandleCount(DWORD processId);
-
-// USER objects of the process: GetGuiResources where it answers, else the windows it owns (top-level,
-// children, message-only).
-size_t UserObjectCount(DWORD processId);
-
-// Private memory committed in the process (VirtualQueryEx over its address space).
-size_t CommittedPrivateBytes(DWORD processId);
+size_t KernelHandleCount(DWORD processId);  // raises DriverError when the handle table cannot be read
+size_t UserObjectCount(DWORD processId);  // GetGuiResources where it answers, else the windows it owns
+size_t CommittedPrivateBytes(DWORD processId);  // private memory committed in its address space
 
 }  // namespace e2e

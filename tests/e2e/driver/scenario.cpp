@@ -8,16 +8,11 @@
 
 namespace e2e {
 
-namespace {
-// 932 (LC_ALL=ja_JP.UTF-8), unless PAVORIN_CODE_PAGE names the one a run under another locale must have.
-UINT ExpectedCodePage() {
-    wchar_t value[16] = {};
-    return GetEnvironmentVariableW(L"PAVORIN_CODE_PAGE", value, 16) > 0 ? std::wcstoul(value, nullptr, 10) : 932u;
-}
-}  // namespace
-
 void PavorinScenario::SetUp() {
-    ASSERT_EQ(GetACP(), ExpectedCodePage())
+    wchar_t named[16] = {};
+    const UINT codePage =
+        GetEnvironmentVariableW(L"PAVORIN_CODE_PAGE", named, 16) ? std::wcstoul(named, nullptr, 10) : 932u;
+    ASSERT_EQ(GetACP(), codePage)
         << "run the tests with LC_ALL=ja_JP.UTF-8 (code page 932) as scripts/test does, or with the locale of "
            "the code page PAVORIN_CODE_PAGE names";
 }
@@ -26,31 +21,30 @@ void PavorinScenario::TearDown() {
     const bool failedWhileRunning = HasFailure() && app_ && app_->IsRunning();
     if (failedWhileRunning) SaveBitmap(CaptureScreen(), folder.PathOf("failure-screen.bmp"));
     EndRunLeftBehind();
-    if (HasFailure()) {
-        folder.Keep();
-        std::printf("the scenario's folder is kept: %s%s\n", Utf8(folder.Path()).c_str(),
-                    failedWhileRunning ? " (failure-screen.bmp shows the screen at the failure)" : "");
-    }
+    if (!HasFailure()) return;
+    folder.Keep();
+    std::printf("the scenario's folder is kept: %s%s\n", Utf8(folder.Path()).c_str(),
+                failedWhileRunning ? " (failure-screen.bmp shows the screen at the failure)" : "");
 }
 
 void PavorinScenario::EndRunLeftBehind() {
     if (!app_) return;
-    if (app_->IsRunning()) {
-        const std::vector<MessageBoxWindow> boxes = app_->MessageBoxes();
-        if (!boxes.empty()) {
-            ADD_FAILURE() << "the scenario ended with a message box open: " << boxes.front().Describe();
-            return app_->Terminate();
-        }
-        app_->Close();
-        const std::optional<DWORD> code = app_->WaitForExit();
-        if (!code) {
-            ADD_FAILURE() << app_->Describe() << " did not end after WM_CLOSE at the end of the scenario";
-            return app_->Terminate();
-        }
-        EXPECT_EQ(*code, 0u) << "closed at the end of the scenario, " << app_->Describe();
-    } else if (!app_->ExitWasObserved() && app_->ExitCode() != 0u) {
-        ADD_FAILURE() << app_->Describe() << " on its own during the scenario";
+    if (!app_->IsRunning()) {
+        if (!app_->exitObserved_ && app_->ExitCode() != 0u)
+            ADD_FAILURE() << app_->Describe() << " on its own during the scenario";
+        return;
     }
+    if (const std::vector<MessageBoxWindow> boxes = app_->MessageBoxes(); !boxes.empty()) {
+        ADD_FAILURE() << "the scenario ended with a message box open: " << boxes.front().Describe();
+        return app_->Terminate();
+    }
+    app_->Close();
+    const std::optional<DWORD> code = app_->WaitForExit();
+    if (!code) {
+        ADD_FAILURE() << app_->Describe() << " did not end after WM_CLOSE at the end of the scenario";
+        return app_->Terminate();
+    }
+    EXPECT_EQ(*code, 0u) << "closed at the end of the scenario, " << app_->Describe();
 }
 
 Pavorin& PavorinScenario::StartPavorin(const StartOptions& options) {
@@ -64,11 +58,10 @@ Pavorin& PavorinScenario::app() {
     return *app_;
 }
 
-DWORD PavorinScenario::ClosePavorin() { return app().CloseAndWaitForExit(); }
-
 Pavorin& PavorinScenario::RestartPavorin() {
     const DWORD code = ClosePavorin();
-    if (code != 0) throw DriverError("Pavorin ended with " + DescribeExitCode(code) + " when closed before the restart");
+    if (code != 0)
+        throw DriverError("Pavorin ended with " + DescribeExitCode(code) + " when closed before the restart");
     return StartPavorin();
 }
 

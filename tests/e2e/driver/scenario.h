@@ -1,12 +1,10 @@
 #pragma once
-// The fixture of every end-to-end scenario: a fresh current directory per test and the program running
-// in it. Derive from PavorinScenario to prepare files before starting (folder.Write, then StartPavorin),
-// or from RunningPavorin to have the program up when the test body begins.
-//
-// At the end of every scenario a program that still runs is closed and must end with exit code 0 (so a
-// crash in the last step is not missed); a message box left open fails the scenario; a program that ended
-// on its own with a code the test never looked at fails it too. A failed scenario keeps its folder and
-// names it.
+// The fixture of every end-to-end scenario: a fresh current directory per test and the program running in
+// it. Derive from PavorinScenario to prepare files before starting (folder.Write, then StartPavorin), or
+// from RunningPavorin to have the program up when the test body begins. At the end a program that still
+// runs is closed and must end with exit code 0 (so a crash in the last step is not missed); a message box
+// left open, or an exit code of its own that the test never looked at, fails the scenario. A failed
+// scenario keeps its folder and names it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,15 +19,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    Pavorin& StartPavorin(const StartOptions& options = {});  // in `folder`, or in the folder inside it that StartInside named
+    Pavorin& StartPavorin(const StartOptions& options = {});  // in `folder`, or in the folder StartInside named
     void StartInside(std::string_view subfolder) { startFolder_ = folder.PathOf(subfolder); }
-    Pavorin& app();           // the run started last; raises DriverError when none was started
+    Pavorin& app();  // the run started last; raises DriverError when none was started
     Window Control(int id) { return app().Control(id); }  // a control of its main window
 
-    // Closes the running program (WM_CLOSE), waits for it to end and returns its exit code.
-    DWORD ClosePavorin();
-    // Closes the running program, expects exit code 0, and starts it again in the same folder.
-    Pavorin& RestartPavorin();
+    DWORD ClosePavorin() { return app().CloseAndWaitForExit(); }  // WM_CLOSE, then its exit code
+    Pavorin& RestartPavorin();  // closes the program, expects exit code 0, and starts it again
 
     TestFolder folder;
 

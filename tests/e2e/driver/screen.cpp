@@ -1,47 +1,37 @@
 #include "driver/screen.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "driver/text.h"
 #include "driver/wait.h"
 #include "win32/unique_handle.h"
 
 namespace e2e {
-
 namespace {
 
-struct ScreenDc {
-    HDC dc = GetDC(nullptr);
-    ~ScreenDc() { ReleaseDC(nullptr, dc); }
-};
-
-struct MemoryDc {
-    HDC dc;
-    explicit MemoryDc(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() { DeleteDC(dc); }
-};
+// 32 bits a pixel, rows from the top: the layout of Pixels.
+BITMAPINFOHEADER HeaderOf(int width, int height) {
+    return {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+}
 
 Pixels CaptureScreenRect(const RECT& rect) {
-    Pixels pixels;
-    pixels.width = std::max(0L, rect.right - rect.left);
-    pixels.height = std::max(0L, rect.bottom - rect.top);
+    Pixels pixels{std::max(0, static_cast<int>(rect.right - rect.left)),
+                  std::max(0, static_cast<int>(rect.bottom - rect.top)), {}};
     if (pixels.width == 0 || pixels.height == 0) return pixels;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const ScreenDc screen;
-    const MemoryDc memory(screen.dc);
+    const BITMAPINFO info = {HeaderOf(pixels.width, pixels.height), {}};
+    const std::unique_ptr<HDC__, decltype([](HDC dc) { ReleaseDC(nullptr, dc); })> screen{GetDC(nullptr)};
+    const std::unique_ptr<HDC__, decltype(&DeleteDC)> memory(CreateCompatibleDC(screen.get()), DeleteDC);
     void* bits = nullptr;
     const win32::UniqueHandle<win32::GdiObjectTraits<HBITMAP>> bitmap(
-        CreateDIBSection(screen.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) throw DriverError("cannot make a bitmap to capture the screen");
-    const HGDIOBJ old = SelectObject(memory.dc, bitmap.get());
-    const BOOL copied = BitBlt(memory.dc, 0, 0, pixels.width, pixels.height, screen.dc, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory.dc, old);
+    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+    const BOOL copied =
+        BitBlt(memory.get(), 0, 0, pixels.width, pixels.height, screen.get(), rect.left, rect.top, SRCCOPY);
+    SelectObject(memory.get(), old);
     if (!copied) throw DriverError("cannot read the screen back");
     const auto* source = static_cast<const uint32_t*>(bits);
     pixels.rgb.assign(source, source + static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height));
@@ -63,34 +53,20 @@ Pixels CaptureScreen() {
 }
 
 void SaveBitmap(const Pixels& pixels, const std::wstring& path) {
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.rgb.size() * 4);
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = pixels.width;
-    header.biHeight = -pixels.height;  // top-down rows of 32 bits, as captured
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(pixels.rgb.data()), pixels.rgb.size() * 4);
-    const win32::UniqueFile out(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (!out || !WriteFile(out.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size())
-        throw DriverError("cannot write the screenshot " + Utf8(path));
+    const BITMAPINFOHEADER header = HeaderOf(pixels.width, pixels.height);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER file = {0x4D42 /* BM */, offset + static_cast<DWORD>(pixels.rgb.size() * 4), 0, 0, offset};
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(pixels.rgb.data()), static_cast<std::streamsize>(pixels.rgb.size() * 4));
+    if (!out) throw DriverError("cannot write the screenshot " + Utf8(path));
 }
 
 int DarkestLevel(const Pixels& pixels) {
     int darkest = 255;
-    for (const uint32_t pixel : pixels.rgb) {
-        const int level = std::max({static_cast<int>(pixel & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-                                    static_cast<int>((pixel >> 16) & 0xFF)});
-        darkest = std::min(darkest, level);
-    }
+    for (const uint32_t pixel : pixels.rgb)
+        darkest = std::min(darkest, static_cast<int>(std::max({pixel & 0xFF, (pixel >> 8) & 0xFF, pixel >> 16})));
     return darkest;
 }
 

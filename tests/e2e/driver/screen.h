@@ -15,13 +15,9 @@ struct Pixels {
     std::vector<uint32_t> rgb;  // 0x00RRGGBB, row by row from the top
 };
 
-// The window's client area as the screen shows it now (covered parts show what covers them).
-Pixels CaptureClientArea(const Window& window);
-// The whole screen.
+Pixels CaptureClientArea(const Window& window);  // as the screen shows it now, with whatever covers it
 Pixels CaptureScreen();
-
-// Writes pixels as a 24-bit BMP file; raises DriverError when the file cannot be written.
-void SaveBitmap(const Pixels& pixels, const std::wstring& path);
+void SaveBitmap(const Pixels& pixels, const std::wstring& path);  // a BMP file; DriverError when it fails
 
 // The darkest pixel's brightness (the largest of its red, green and blue, 0 to 255): text on a light
 // background is black when this is near 0 and grey when it is in the middle.

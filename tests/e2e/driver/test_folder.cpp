@@ -2,42 +2,46 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 
 #include "driver/text.h"
 #include "driver/wait.h"
 
 namespace e2e {
-
 namespace {
 
 std::string ErrorIn(std::string_view what, const std::wstring& path) {
     return std::string(what) + " " + Utf8(path) + " (error " + std::to_string(GetLastError()) + ")";
 }
 
-void RemoveTree(const std::wstring& path) {
+void ForEachEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
     WIN32_FIND_DATAW entry;
-    const win32::UniqueFind find(FindFirstFileW((path + L"\\*").c_str(), &entry));
-    if (find) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(find.get(), &entry));
-    }
+    const win32::UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    if (!find) return;
+    do {
+        if (const std::wstring_view name = entry.cFileName; name != L"." && name != L"..") visit(entry);
+    } while (FindNextFileW(find.get(), &entry));
+}
+
+void RemoveTree(const std::wstring& path) {
+    ForEachEntry(path, [&](const WIN32_FIND_DATAW& entry) {
+        const std::wstring child = path + L"\\" + entry.cFileName;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveTree(child);
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(child.c_str());
+    });
     RemoveDirectoryW(path.c_str());
 }
 
-std::atomic<unsigned> folderCount{0};
+win32::UniqueFile Open(const std::wstring& path, DWORD access, DWORD sharing, DWORD disposition) {
+    return win32::UniqueFile(
+        CreateFileW(path.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 
 }  // namespace
 
 TestFolder::TestFolder() {
+    static std::atomic<unsigned> folderCount{0};
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, temp);
     const std::wstring base = std::wstring(temp) + L"pavorin-e2e";
@@ -49,16 +53,13 @@ TestFolder::TestFolder() {
     }
 }
 
-TestFolder::~TestFolder() {
-    if (!keep_) RemoveTree(path_);
-}
+TestFolder::~TestFolder() { if (!keep_) RemoveTree(path_); }
 
 std::wstring TestFolder::PathOf(std::string_view name) const { return path_ + L"\\" + Wide(name); }
 
 void TestFolder::Write(std::string_view name, std::string_view bytes) const {
     const std::wstring path = PathOf(name);
-    const win32::UniqueFile file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::UniqueFile file = Open(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     DWORD written = 0;
     if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
         written != bytes.size())
@@ -67,13 +68,10 @@ void TestFolder::Write(std::string_view name, std::string_view bytes) const {
 
 std::optional<std::string> TestFolder::Read(std::string_view name) const {
     const std::wstring path = PathOf(name);
-    const win32::UniqueFile file(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
-        throw DriverError(ErrorIn("cannot open", path));
-    }
+    const win32::UniqueFile file = Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    const DWORD error = GetLastError();
+    if (!file && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) return std::nullopt;
+    if (!file) throw DriverError(ErrorIn("cannot open", path));
     std::string bytes;
     char chunk[1 << 16];
     DWORD read = 0;
@@ -87,24 +85,16 @@ bool TestFolder::Exists(std::string_view name) const {
 
 std::vector<std::string> TestFolder::FileNames() const {
     std::vector<std::string> names;
-    WIN32_FIND_DATAW entry;
-    const win32::UniqueFind find(FindFirstFileW((path_ + L"\\*").c_str(), &entry));
-    if (find) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name != L"." && name != L"..") names.push_back(Utf8(name));
-        } while (FindNextFileW(find.get(), &entry));
-    }
+    ForEachEntry(path_, [&](const WIN32_FIND_DATAW& entry) { names.push_back(Utf8(entry.cFileName)); });
     std::sort(names.begin(), names.end());
     return names;
 }
 
 FileLock TestFolder::HoldOpenExclusively(std::string_view name) const {
     const std::wstring path = PathOf(name);
-    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileLock file = Open(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS);
     if (!file) throw DriverError(ErrorIn("cannot hold open", path));
-    return FileLock(std::move(file));
+    return file;
 }
 
 }  // namespace e2e

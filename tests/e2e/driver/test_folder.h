@@ -2,8 +2,6 @@
 // A fresh, empty folder per scenario under the temporary folder, used as the program's current directory.
 // Files are written and read as exact bytes. The folder and its files are removed afterwards unless
 // Keep() was called (the fixture keeps the folder of a failed scenario and names it).
-#include <windows.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +12,7 @@
 namespace e2e {
 
 // A file held open without sharing, as another program might hold it; released on destruction.
-class FileLock {
-public:
-    explicit FileLock(win32::UniqueFile file) : file_(std::move(file)) {}
-
-private:
-    win32::UniqueFile file_;
-};
+using FileLock = win32::UniqueFile;
 
 class TestFolder {
 public:
@@ -36,10 +28,7 @@ public:
     std::optional<std::string> Read(std::string_view name) const;  // nullopt when the file is missing
     bool Exists(std::string_view name) const;
     std::vector<std::string> FileNames() const;  // sorted
-
-    // Opens the file (creating it when missing) for reading and writing with no sharing at all.
-    FileLock HoldOpenExclusively(std::string_view name) const;
-
+    FileLock HoldOpenExclusively(std::string_view name) const;  // creates the file when missing
     void Keep() { keep_ = true; }
 
 private:

@@ -9,14 +9,8 @@ namespace e2e {
 
 std::string Utf8(std::wstring_view wide);
 std::wstring Wide(std::string_view utf8);
-
-// "0xC0000005"
-std::string Hex(uint32_t value);
-
-// An exit code in words: "0", "0xC0000005 (access violation)".
-std::string DescribeExitCode(uint32_t code);
-
-// "process 42" while it runs, "process 42, ended with 0xC0000005 (access violation)" after.
-std::string DescribeProcess(uint32_t processId);
+std::string Hex(uint32_t value);  // "0xC0000005"
+std::string DescribeExitCode(uint32_t code);  // "0", "0xC0000005 (access violation)"
+std::string DescribeProcess(uint32_t processId);  // "process 42", after its end "process 42, ended with 3"
 
 }  // namespace e2e

@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace e2e {
 
@@ -22,9 +23,17 @@ public:
 };
 
 // True as soon as condition() holds; false when it still does not after timeout.
-bool WaitUntil(const std::function<bool()>& condition, Duration timeout = kPatience);
+inline bool WaitUntil(const std::function<bool()>& condition, Duration timeout = kPatience) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (; !condition(); std::this_thread::sleep_for(2ms))
+        if (std::chrono::steady_clock::now() >= deadline) return condition();
+    return true;
+}
 
 // As WaitUntil, but raises DriverError("timed out after N ms waiting for <what>").
-void WaitFor(const std::string& what, const std::function<bool()>& condition, Duration timeout = kPatience);
+inline void WaitFor(const std::string& what, const std::function<bool()>& condition, Duration timeout = kPatience) {
+    if (!WaitUntil(condition, timeout))
+        throw DriverError("timed out after " + std::to_string(timeout.count()) + " ms waiting for " + what);
+}
 
 }  // namespace e2e

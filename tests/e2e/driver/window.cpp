@@ -1,13 +1,82 @@
 #include "driver/window.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <atomic>
+#include <tuple>
 
 #include "driver/text.h"
 #include "driver/wait.h"
 
 namespace e2e {
+namespace {
+
+// How long one sent message may take before the driver calls the program unresponsive.
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+bool Answered(HWND window, UINT msg, DWORD_PTR& result, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageTimeoutW(window, msg, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+// The windows of the thread: top-level ones first, then their children.
+std::vector<HWND> WindowsOfThread(DWORD threadId) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(threadId, Collect, reinterpret_cast<LPARAM>(&windows));
+    for (size_t i = 0, topLevel = windows.size(); i < topLevel; ++i)
+        EnumChildWindows(windows[i], Collect, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The marker: a posted EM_SETLIMITTEXT with a value nobody else uses, on an edit of the thread (a multi-line
+// one when there is one). When it is seen, every message posted before it has been dispatched; the old limit
+// is then put back, also posted, so it is in place before anything the test posts later.
+void SettleThread(DWORD threadId) {
+    static std::atomic<unsigned> markerCount{0};
+    // The marker edit can go away with its window before it sees the marker (an action that closes a
+    // dialog or the program): then take another one, or be done when the thread has no window left.
+    for (;;) {
+        const std::vector<HWND> windows = WindowsOfThread(threadId);
+        const auto isEdit = [](HWND window) { return HasClass(window, L"Edit"); };
+        auto edit = std::find_if(windows.begin(), windows.end(), [&](HWND window) {
+            return isEdit(window) && (GetWindowLongW(window, GWL_STYLE) & ES_MULTILINE);
+        });
+        if (edit == windows.end()) edit = std::find_if(windows.begin(), windows.end(), isEdit);
+        DWORD_PTR oldLimit = 0;
+        if (edit == windows.end()) {  // nothing to mark with: at least the thread has answered, if it has a window
+            if (!windows.empty()) Answered(windows.front(), WM_NULL, oldLimit);
+            return;
+        }
+        const Window marker(*edit);
+        if (!Answered(marker.handle(), EM_GETLIMITTEXT, oldLimit)) {
+            if (!marker.Exists()) continue;
+            throw DriverError(marker.Describe() + " did not answer within " + std::to_string(kAnswerTimeoutMs) + " ms");
+        }
+        const WPARAM mark = 0x70000000u + (++markerCount & 0xFFFFu);
+        if (!PostMessageW(marker.handle(), EM_SETLIMITTEXT, mark, 0)) continue;
+        bool seen = false;
+        WaitFor("the program to handle the messages posted to it (" + DescribeProcess(marker.ProcessId()) + ")", [&] {
+            DWORD_PTR limit = 0;
+            seen = marker.Exists() && Answered(marker.handle(), EM_GETLIMITTEXT, limit) && limit == mark;
+            return seen || !marker.Exists();
+        });
+        if (!seen) continue;
+        PostMessageW(marker.handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(oldLimit), 0);
+        return;
+    }
+}
+
+// The thread is taken first: what is posted may close the window.
+void PostAndSettle(const Window& window, const std::vector<std::tuple<UINT, WPARAM, LPARAM>>& messages) {
+    const DWORD threadId = window.ThreadId();
+    for (const auto& [msg, wParam, lParam] : messages) window.Post(msg, wParam, lParam);
+    SettleThread(threadId);
+}
+
+}  // namespace
 
 void PrintTo(const Box& box, std::ostream* out) {
     *out << "{x " << box.x << ", y " << box.y << ", " << box.width << " x " << box.height << "}";
@@ -15,19 +84,9 @@ void PrintTo(const Box& box, std::ostream* out) {
 
 void PrintTo(const Window& window, std::ostream* out) { *out << window.Describe(); }
 
-namespace {
-
-Box BoxFromRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+bool HasClass(HWND window, const wchar_t* name) {
+    return CompareStringOrdinal(Wide(Window(window).ClassName()).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
 }
-
-std::string MessageName(UINT msg) { return "message " + Hex(msg); }
-
-}  // namespace
-
-bool Window::Exists() const { return handle_ != nullptr && IsWindow(handle_); }
-
-int Window::Id() const { return GetDlgCtrlID(handle_); }
 
 std::string Window::ClassName() const {
     wchar_t name[256] = {};
@@ -40,14 +99,6 @@ DWORD Window::ProcessId() const {
     GetWindowThreadProcessId(handle_, &pid);
     return pid;
 }
-
-DWORD Window::ThreadId() const { return GetWindowThreadProcessId(handle_, nullptr); }
-
-Window Window::Parent() const { return Window(GetAncestor(handle_, GA_PARENT) == GetDesktopWindow() ? nullptr : GetParent(handle_)); }
-
-Window Window::Owner() const { return Window(GetWindow(handle_, GW_OWNER)); }
-
-Window Window::FindControl(int id) const { return Window(GetDlgItem(handle_, id)); }
 
 Window Window::Control(int id) const {
     const Window control = FindControl(id);
@@ -63,18 +114,12 @@ std::vector<Window> Window::Children() const {
 }
 
 std::string Window::Text() const {
-    const auto length = static_cast<size_t>(Send(WM_GETTEXTLENGTH));
     // The length can be counted in ANSI bytes; the buffer only has to be large enough.
-    std::wstring text(length + 1, L'\0');
+    std::wstring text(static_cast<size_t>(Send(WM_GETTEXTLENGTH)) + 1, L'\0');
     const auto copied = static_cast<size_t>(Send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
-    text.resize(copied < text.size() ? copied : text.size() - 1);
+    text.resize(std::min(copied, text.size() - 1));
     return Utf8(text);
 }
-
-DWORD Window::Style() const { return static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE)); }
-DWORD Window::ExStyle() const { return static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE)); }
-bool Window::IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
-bool Window::IsVisible() const { return IsWindowVisible(handle_) != FALSE; }
 
 bool Window::HasFocus() const {
     GUITHREADINFO info = {};
@@ -82,16 +127,11 @@ bool Window::HasFocus() const {
     return GetGUIThreadInfo(ThreadId(), &info) && info.hwndFocus == handle_;
 }
 
-int Window::ComboSelection() const { return static_cast<int>(Send(CB_GETCURSEL)); }
-
 std::vector<std::string> Window::ComboItems() const {
     std::vector<std::string> items;
-    const auto count = static_cast<int>(Send(CB_GETCOUNT));
-    for (int index = 0; index < count; ++index) {
-        const auto length = static_cast<size_t>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
-        std::wstring item(2 * length + 2, L'\0');
-        const auto copied = static_cast<size_t>(
-            Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data())));
+    for (int index = 0, count = static_cast<int>(Send(CB_GETCOUNT)); index < count; ++index) {
+        std::wstring item(2 * static_cast<size_t>(Send(CB_GETLBTEXTLEN, index)) + 2, L'\0');
+        const auto copied = static_cast<size_t>(Send(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data())));
         item.resize(copied < item.size() ? copied : 0);
         items.push_back(Utf8(item));
     }
@@ -101,44 +141,33 @@ std::vector<std::string> Window::ComboItems() const {
 Box Window::ScreenBox() const {
     RECT rect = {};
     GetWindowRect(handle_, &rect);
-    return BoxFromRect(rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 Box Window::PlaceInParent() const {
-    RECT rect = {};
-    GetWindowRect(handle_, &rect);
-    if (const Window parent = Parent()) MapWindowPoints(nullptr, parent.handle(), reinterpret_cast<POINT*>(&rect), 2);
-    return BoxFromRect(rect);
+    const Box box = ScreenBox();
+    POINT corner = {box.x, box.y};
+    MapWindowPoints(nullptr, Style() & WS_CHILD ? GetParent(handle_) : nullptr, &corner, 1);
+    return {corner.x, corner.y, box.width, box.height};
 }
 
-void Window::PostClick() const { Post(BM_CLICK); }
-
-void Window::Click() const {
-    const DWORD threadId = ThreadId();
-    PostClick();
-    SettleThread(threadId);
-}
+void Window::Click() const { PostAndSettle(*this, {{BM_CLICK, 0, 0}}); }
 
 void Window::SetChecked(bool checked) const {
     if (IsChecked() == checked) return;
     Click();
-    WaitFor(Describe() + (checked ? " to become checked" : " to become clear"),
-            [&] { return IsChecked() == checked; });
+    WaitFor(Describe() + (checked ? " to become checked" : " to become clear"), [&] { return IsChecked() == checked; });
 }
 
 void Window::ClickAt(int x, int y) const {
-    const DWORD threadId = ThreadId();
     const LPARAM point = MAKELPARAM(x, y);
-    Post(WM_MOUSEMOVE, 0, point);
-    Post(WM_LBUTTONDOWN, MK_LBUTTON, point);
-    Post(WM_LBUTTONUP, 0, point);
-    SettleThread(threadId);
+    PostAndSettle(*this, {{WM_MOUSEMOVE, 0, point}, {WM_LBUTTONDOWN, MK_LBUTTON, point}, {WM_LBUTTONUP, 0, point}});
 }
 
 void Window::Type(std::string_view utf8) const {
-    const DWORD threadId = ThreadId();
-    for (const wchar_t unit : Wide(utf8)) Post(WM_CHAR, unit, 1);
-    SettleThread(threadId);
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> chars;
+    for (const wchar_t unit : Wide(utf8)) chars.emplace_back(WM_CHAR, unit, 1);
+    PostAndSettle(*this, chars);
 }
 
 void Window::TypeOver(std::string_view utf8) const {
@@ -146,10 +175,7 @@ void Window::TypeOver(std::string_view utf8) const {
     Type(utf8);
 }
 
-void Window::SetText(std::string_view utf8) const {
-    const std::wstring text = Wide(utf8);
-    Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
+void Window::SetText(std::string_view utf8) const { Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(utf8).c_str())); }
 
 void Window::SelectComboItem(int index) const {
     PressKey(VK_HOME);
@@ -160,11 +186,8 @@ void Window::SelectComboItem(int index) const {
 }
 
 void Window::PressKey(UINT virtualKey) const {
-    const DWORD threadId = ThreadId();
-    const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-    Post(WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16));
-    Post(WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16) | (3LL << 30));
-    SettleThread(threadId);
+    const LPARAM keyData = 1 | static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostAndSettle(*this, {{WM_KEYDOWN, virtualKey, keyData}, {WM_KEYUP, virtualKey, keyData | (3LL << 30)}});
 }
 
 void Window::Step(bool up) const {
@@ -174,103 +197,24 @@ void Window::Step(bool up) const {
 }
 
 LRESULT Window::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
-    if (!Exists()) throw DriverError(Describe() + " no longer exists (" + MessageName(msg) + ")");
+    if (!Exists()) throw DriverError(Describe() + " no longer exists (message " + Hex(msg) + ")");
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(handle_, msg, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result))
-        throw DriverError(Describe() + " did not answer " + MessageName(msg) + " within " +
+    if (!Answered(handle_, msg, result, wParam, lParam))
+        throw DriverError(Describe() + " did not answer message " + Hex(msg) + " within " +
                           std::to_string(kAnswerTimeoutMs) + " ms");
     return static_cast<LRESULT>(result);
 }
 
 void Window::Post(UINT msg, WPARAM wParam, LPARAM lParam) const {
     if (!PostMessageW(handle_, msg, wParam, lParam))
-        throw DriverError("could not post " + MessageName(msg) + " to " + Describe());
+        throw DriverError("could not post message " + Hex(msg) + " to " + Describe());
 }
 
 std::string Window::Describe() const {
     if (!handle_) return "no window";
     if (!Exists()) return "window " + Hex(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(handle_))) + " (gone)";
-    const std::string kind = Parent() ? "control " + std::to_string(Id()) : "window \"" + Text() + "\"";
+    const std::string kind = Style() & WS_CHILD ? "control " + std::to_string(Id()) : "window \"" + Text() + "\"";
     return kind + " (" + ClassName() + ") of " + DescribeProcess(ProcessId());
-}
-
-// The marker: a posted EM_SETLIMITTEXT with a value nobody else uses, on an edit of the thread. When it is
-// seen, every message posted before it has been dispatched; the old limit is then put back, also posted,
-// so it is in place before anything the test posts later.
-namespace {
-
-struct MarkerSearch {
-    HWND found = nullptr;
-    bool multiline = false;
-};
-
-BOOL CALLBACK ConsiderEdit(HWND child, LPARAM param) {
-    auto& search = *reinterpret_cast<MarkerSearch*>(param);
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (CompareStringOrdinal(name, -1, L"Edit", -1, TRUE) != CSTR_EQUAL) return TRUE;
-    const bool multiline = (GetWindowLongW(child, GWL_STYLE) & ES_MULTILINE) != 0;
-    if (!search.found || (multiline && !search.multiline)) search = {child, multiline};
-    return TRUE;
-}
-
-BOOL CALLBACK ConsiderTopLevel(HWND window, LPARAM param) {
-    EnumChildWindows(window, ConsiderEdit, param);
-    return TRUE;
-}
-
-Window MarkerEditOf(DWORD threadId) {
-    MarkerSearch search;
-    EnumThreadWindows(threadId, ConsiderTopLevel, reinterpret_cast<LPARAM>(&search));
-    return Window(search.found);
-}
-
-std::atomic<unsigned> markerCount{0};
-
-BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM param) {
-    *reinterpret_cast<HWND*>(param) = window;
-    return FALSE;
-}
-
-HWND AnyWindowOf(DWORD threadId) {
-    HWND any = nullptr;
-    EnumThreadWindows(threadId, TakeFirstWindow, reinterpret_cast<LPARAM>(&any));
-    return any;
-}
-
-}  // namespace
-
-void SettleThread(DWORD threadId) {
-    // A marker edit can go away with its window before it sees the marker (an action that closes a
-    // dialog or the program): then look for another one, or be done when the thread has no window left.
-    for (;;) {
-        const Window marker = MarkerEditOf(threadId);
-        if (!marker) {
-            // No edit to mark with: at least the thread has answered, if it still has a window.
-            DWORD_PTR ignored = 0;
-            if (const HWND any = AnyWindowOf(threadId))
-                SendMessageTimeoutW(any, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
-            return;
-        }
-        DWORD_PTR oldLimit = 0;
-        if (!SendMessageTimeoutW(marker.handle(), EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &oldLimit)) {
-            if (!marker.Exists()) continue;
-            throw DriverError(marker.Describe() + " did not answer within " + std::to_string(kAnswerTimeoutMs) + " ms");
-        }
-        const WPARAM mark = 0x70000000u + (++markerCount & 0xFFFFu);
-        if (!PostMessageW(marker.handle(), EM_SETLIMITTEXT, mark, 0)) continue;
-        bool seen = false;
-        WaitFor("the program to handle the messages posted to it (" + DescribeProcess(marker.ProcessId()) + ")", [&] {
-            DWORD_PTR limit = 0;
-            if (!marker.Exists()) return true;
-            seen = SendMessageTimeoutW(marker.handle(), EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &limit) &&
-                   limit == mark;
-            return seen;
-        });
-        if (!seen) continue;
-        PostMessageW(marker.handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(oldLimit), 0);
-        return;
-    }
 }
 
 void SettleThreadOf(const Window& window) {
