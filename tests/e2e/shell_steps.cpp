@@ -81,8 +81,12 @@ void AnswerBoxes(const Pavorin& app, const std::vector<ExpectedBox>& boxes) {
         EXPECT_EQ(box.Caption(), expected.caption);
         EXPECT_EQ(box.Text(), expected.text);
         EXPECT_EQ(box.HasIcon(), expected.icon) << box.Describe();
-        if (expected.defaultButton) EXPECT_EQ(box.DefaultButton(), expected.defaultButton) << box.Describe();
-        if (!expected.buttons.empty()) EXPECT_EQ(box.ButtonIds(), expected.buttons) << box.Describe();
+        if (expected.defaultButton) {
+            EXPECT_EQ(box.DefaultButton(), expected.defaultButton) << box.Describe();
+        }
+        if (!expected.buttons.empty()) {
+            EXPECT_EQ(box.ButtonIds(), expected.buttons) << box.Describe();
+        }
         box.Press(expected.press);
     }
     // The program answers during a restore: once it has taken the click, a command has ended only when

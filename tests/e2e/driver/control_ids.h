@@ -22,26 +22,20 @@ inline constexpr int kShowStateMode = 1013;
 
 // Options dialog (class NORMALDLG)
 inline constexpr int kDuplicatePathMode = 1014;
-inline constexpr int kOpenMethodGroup = 1015;
-inline constexpr int kDuplicatePathNote = 1016;
 inline constexpr int kOk = 1017;  // also the version dialog's OK
-inline constexpr int kApplyGroup = 1018;
 inline constexpr int kApplyPlacement = 1019;
 inline constexpr int kApplyViewMode = 1020;
-inline constexpr int kApplyCaption = 1021;
 inline constexpr int kDefaults = 1022;
 inline constexpr int kOpenWithCapturedClass = 1023;
 inline constexpr int kOpenAsFolder = 1024;
 inline constexpr int kOpenAsExplorer = 1025;
 inline constexpr int kUnmaximize = 1026;
 inline constexpr int kTimeout = 1027;
-inline constexpr int kTimeoutUnit = 1028;
 
 // Version dialog (class NORMALDLG)
 inline constexpr int kVersionText = 1029;
 inline constexpr int kReleaseDate = 1030;
 inline constexpr int kNextFace = 1031;
 inline constexpr int kRemoveFace = 1032;
-inline constexpr int kCredit = 1033;
 
 }  // namespace e2e::id
