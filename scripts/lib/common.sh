@@ -64,7 +64,9 @@ with_display() {
 }
 
 in_wine_session() {
-  wineserver -p
+  # A server left running for this prefix (by a run that was killed) refuses -p with 2; it serves this
+  # session as well, and is ended with it.
+  wineserver -p || true
   wine cmd /c exit >/dev/null 2>&1 </dev/null
   local rc=0
   "$@" || rc=$?
