@@ -9,7 +9,8 @@ namespace {
 
 struct ExpectedControl {
     int id;
-    const char *className, *text;
+    const wchar_t* className;
+    const char* text;
     Box place;  // in the main window's client area
     DWORD style, exStyle;
 };
@@ -20,25 +21,21 @@ constexpr DWORD kComboStyle = 0x50200843;     // WS_VSCROLL, CBS_DROPDOWNLIST, C
 constexpr DWORD kCheckBoxStyle = 0x50000203;  // BS_AUTOCHECKBOX, BS_RIGHT
 
 const ExpectedControl kControls[] = {
-    {id::kCaptureButton, "Button", "ウィンドウを取得", {35, 20, 130, 45}, kChildVisible, 0},
-    {id::kRestoreButton, "Button", "ウィンドウを反映", {295, 20, 130, 45}, kChildVisible, 0},
-    {id::kTaskbarListing, "Edit", "", {25, 80, 400, 118}, kTextAreaStyle, WS_EX_CLIENTEDGE},
-    {id::kListText, "Edit", "", {25, 245, 400, 118}, kTextAreaStyle, WS_EX_CLIENTEDGE},
-    {id::kListTitle, "Edit", "", {25, 375, 400, 35}, 0x50000001, 0x20201},
-    {id::kListNumber, "Edit", "0", {180, 25, 98, 38}, 0x50000001, WS_EX_CLIENTEDGE},
-    {id::kOverwriteMode, "ComboBox", "上書き確認", {30, 421, 100, 60}, kComboStyle, 0},
-    {id::kReportResults, "Button", "結果の報告", {185, 425, 95, 18}, kCheckBoxStyle, 0},
-    {id::kSaveState, "Button", "状態の保存", {315, 425, 96, 18}, kCheckBoxStyle, 0},
-    {id::kOptionsButton, "Button", "特殊オプション", {310, 450, 118, 23}, 0x50001F03, WS_EX_CLIENTEDGE},
-    {id::kDuplicateCheckButton, "Button", "↓重複チェック", {46, 210, 113, 27}, 0x58000000, 0},
-    {id::kDuplicateCheckOnCapture, "Button", "取得時に重複チェックを行う", {190, 210, 194, 28}, 0x58000003, 0},
-    {id::kFaceButton, "Button", "(´･ω･`)", {42, 451, 71, 24}, kChildVisible, 0},
-    {id::kShowStateMode, "ComboBox", "取得した状態", {172, 450, 120, 60}, kComboStyle, 0},
+    {id::kCaptureButton, L"Button", "ウィンドウを取得", {35, 20, 130, 45}, kChildVisible, 0},
+    {id::kRestoreButton, L"Button", "ウィンドウを反映", {295, 20, 130, 45}, kChildVisible, 0},
+    {id::kTaskbarListing, L"Edit", "", {25, 80, 400, 118}, kTextAreaStyle, WS_EX_CLIENTEDGE},
+    {id::kListText, L"Edit", "", {25, 245, 400, 118}, kTextAreaStyle, WS_EX_CLIENTEDGE},
+    {id::kListTitle, L"Edit", "", {25, 375, 400, 35}, 0x50000001, 0x20201},
+    {id::kListNumber, L"Edit", "0", {180, 25, 98, 38}, 0x50000001, WS_EX_CLIENTEDGE},
+    {id::kOverwriteMode, L"ComboBox", "上書き確認", {30, 421, 100, 60}, kComboStyle, 0},
+    {id::kReportResults, L"Button", "結果の報告", {185, 425, 95, 18}, kCheckBoxStyle, 0},
+    {id::kSaveState, L"Button", "状態の保存", {315, 425, 96, 18}, kCheckBoxStyle, 0},
+    {id::kOptionsButton, L"Button", "特殊オプション", {310, 450, 118, 23}, 0x50001F03, WS_EX_CLIENTEDGE},
+    {id::kDuplicateCheckButton, L"Button", "↓重複チェック", {46, 210, 113, 27}, 0x58000000, 0},
+    {id::kDuplicateCheckOnCapture, L"Button", "取得時に重複チェックを行う", {190, 210, 194, 28}, 0x58000003, 0},
+    {id::kFaceButton, L"Button", "(´･ω･`)", {42, 451, 71, 24}, kChildVisible, 0},
+    {id::kShowStateMode, L"ComboBox", "取得した状態", {172, 450, 120, 60}, kComboStyle, 0},
 };
-
-bool SameClass(const std::string& actual, const char* expected) {
-    return CompareStringOrdinal(Wide(actual).c_str(), -1, Wide(expected).c_str(), -1, TRUE) == CSTR_EQUAL;
-}
 
 // The main window is 460 x 510, fixed, and the program's only top-level window.
 TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithItsControlsAndTheDefaults) {
@@ -53,10 +50,10 @@ TEST_F(RunningPavorin, FirstStartShowsAFixedMainWindowWithItsControlsAndTheDefau
     for (const ExpectedControl& control : kControls) {
         SCOPED_TRACE("control " + std::to_string(control.id));
         const Window shown = Control(control.id);
-        EXPECT_TRUE(SameClass(shown.ClassName(), control.className)) << shown.ClassName();
+        EXPECT_TRUE(HasClass(shown.handle(), control.className)) << shown.ClassName();
         EXPECT_EQ(shown.Text(), control.text);
         // A combo box's WS_VSCROLL moves to its drop-down list; every other bit stays on the control.
-        const bool combo = SameClass(control.className, "ComboBox");
+        const bool combo = std::wstring_view(control.className) == L"ComboBox";
         const DWORD moved = combo ? WS_VSCROLL : 0;
         EXPECT_EQ(shown.Style() & ~moved, control.style & ~moved) << Hex(shown.Style());
         // The system adds WS_EX_WINDOWEDGE to every window created with WS_EX_DLGMODALFRAME.
